@@ -1,0 +1,12 @@
+#pragma once
+// Ending the program and the error box of the fatal-error path.
+
+namespace orv::ui {
+
+// Shows fatal errors in an error box (when a GUI exists) before the exit.
+void InstallErrorBox();
+
+// Ends the program at once: no further handler of the game runs.
+[[noreturn]] void EndProgram(int status = 0);
+
+}  // namespace orv::ui

@@ -1,0 +1,96 @@
+# Shared helpers of the end-to-end tests: a private X server, the game under
+# it, window lookup, clicks and screenshots.
+set -euo pipefail
+unset QT_QPA_PLATFORM
+export SDL_AUDIODRIVER=dummy
+# Leak checks belong to the unit tests; the real binary quits with _Exit anyway.
+export ASAN_OPTIONS=detect_leaks=0
+
+E2E_GAME_PID=""
+E2E_XVFB_PID=""
+E2E_SHOTS="${ORVALIS_SHOTS:-/tmp/orvalis-shots}"
+mkdir -p "$E2E_SHOTS"
+
+e2e_fail() { echo "FAIL: $*" >&2; exit 1; }
+
+e2e_start_x() {
+    local n
+    for n in $(seq 90 140); do
+        if [ ! -e "/tmp/.X${n}-lock" ] && [ ! -e "/tmp/.X11-unix/X${n}" ]; then
+            Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+            E2E_XVFB_PID=$!
+            export DISPLAY=":$n"
+            local i
+            for i in $(seq 1 50); do
+                xdpyinfo >/dev/null 2>&1 && return 0
+                sleep 0.1
+            done
+            kill "$E2E_XVFB_PID" 2>/dev/null || true
+        fi
+    done
+    e2e_fail "could not start Xvfb"
+}
+
+e2e_cleanup() {
+    [ -n "$E2E_GAME_PID" ] && kill "$E2E_GAME_PID" 2>/dev/null || true
+    [ -n "$E2E_XVFB_PID" ] && kill "$E2E_XVFB_PID" 2>/dev/null || true
+    wait 2>/dev/null || true
+}
+trap e2e_cleanup EXIT
+
+# e2e_start_game BINARY [ARGS...]
+e2e_start_game() {
+    "$@" &
+    E2E_GAME_PID=$!
+}
+
+# Waits for a visible window with this exact name; prints its id.
+e2e_wait_window() {
+    local name="$1" timeout="${2:-20}" id="" i
+    for i in $(seq 1 $((timeout * 10))); do
+        id=$(xdotool search --onlyvisible --name "^${name}\$" 2>/dev/null | head -n 1 || true)
+        [ -n "$id" ] && { echo "$id"; return 0; }
+        sleep 0.1
+    done
+    return 1
+}
+
+# Prints "X Y W H" of a window's client area.
+e2e_geometry() {
+    local info
+    info=$(xwininfo -id "$1")
+    echo "$(echo "$info" | awk '/Absolute upper-left X/{print $4}') \
+$(echo "$info" | awk '/Absolute upper-left Y/{print $4}') \
+$(echo "$info" | awk '/Width:/{print $2}') \
+$(echo "$info" | awk '/Height:/{print $2}')"
+}
+
+# e2e_click WINDOW X Y: a left click at client coordinates.
+e2e_click() {
+    xdotool mousemove --window "$1" "$2" "$3" sleep 0.05 click 1
+}
+
+e2e_shot() {
+    import -window root "$E2E_SHOTS/$1.png"
+}
+
+# The colour "R,G,B" of one pixel of a screenshot.
+e2e_pixel() {
+    convert "$E2E_SHOTS/$1.png" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:
+}
+
+# Waits for the game to exit; prints its status.
+e2e_wait_exit() {
+    local timeout="${1:-10}" i
+    for i in $(seq 1 $((timeout * 10))); do
+        if ! kill -0 "$E2E_GAME_PID" 2>/dev/null; then
+            local rc=0
+            wait "$E2E_GAME_PID" || rc=$?
+            E2E_GAME_PID=""
+            echo "$rc"
+            return 0
+        fi
+        sleep 0.1
+    done
+    return 1
+}
