@@ -61,7 +61,8 @@ int main(int argc, char** argv) {
             break;
         }
     }
-    usleep((useconds_t)settle * 1000);
+    struct timespec pause = {settle / 1000, (settle % 1000) * 1000000L};
+    nanosleep(&pause, NULL);
     long hwm = vmHwmKb(pid);
     kill(pid, SIGTERM);
     waitpid(pid, NULL, 0);

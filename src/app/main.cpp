@@ -5,6 +5,9 @@
 #include "screens/GameApp.h"
 
 int main(int argc, char** argv) {
+    // Whole scale factors keep the pixel art crisp on high-DPI screens.
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
+        Qt::HighDpiScaleFactorRoundingPolicy::Round);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Orvalis"));
     orv::ui::InstallErrorBox();

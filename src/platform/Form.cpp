@@ -65,6 +65,8 @@ void Form::paintEvent(QPaintEvent* event) {
     QWidget::paintEvent(event);
     if (background_.isNull()) return;
     QPainter p(this);
+    // The client area can be a pixel wider than its picture; keep that seam dark.
+    p.fillRect(rect(), Qt::black);
     p.drawPixmap(0, 0, background_);
 }
 
