@@ -9,4 +9,9 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   echo "play: no display available (DISPLAY is not set); the game needs a desktop session." >&2
   exit 2
 fi
+if [ -n "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && command -v xdpyinfo >/dev/null 2>&1 \
+   && ! xdpyinfo >/dev/null 2>&1; then
+  echo "play: cannot open the display '$DISPLAY'; is the desktop session running?" >&2
+  exit 2
+fi
 exec "$root/build/bin/orvalis"
