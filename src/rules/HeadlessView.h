@@ -46,7 +46,7 @@ public:
     std::map<BattleTimer, bool> timerEnabled;
     std::map<BattleTimer, int> timerInterval;
     std::array<int, 3> options{0, 0, 0};  // CheckSE, CheckBGM, LowSpecMode
-    std::map<std::string, std::string> soundModes;  // answers of SndMode; "stopped" if absent
+    std::map<std::string, std::string> soundModes;  // answers of SndMode; "STOPPED" if absent
     bool setupGridsCalled = false;
     bool cellPicturesReady = false;
 

@@ -73,6 +73,27 @@ inline constexpr const char* kSndMessage = "\\snd\\メッセージ.WAV";
 inline constexpr const char* kSndMainBGM = "\\snd\\MainBGM.wav";
 inline constexpr const char* kSndOmakeBGM = "\\snd\\OmakeBGM.wav";
 
+// Sides, as JudgeWin and the transcript name them.
+inline constexpr const char* kPlayerSide = "PLAYER";
+inline constexpr const char* kCpSide = "CP";
+
+// Read-outs of the battle screen: captions before their numbers.
+inline constexpr const char* kPLShotLabel = "PLShot";
+inline constexpr const char* kCPShotLabel = "CPShot";
+inline constexpr const char* kStagePrefix = "Stage ";
+inline constexpr const char* kCharaNoPrefix = "CharaNo ";
+// Line feed before carriage return, as the read-outs have always been written.
+inline constexpr const char* kReadoutBreak = "\n\r";
+
+// States of the message slide.
+inline constexpr const char* kMsgFirst = "First";
+inline constexpr const char* kMsgCome = "Come";
+inline constexpr const char* kMsgStop = "Stop";
+inline constexpr const char* kMsgGo = "Go";
+
+// The sound player's answer for a file that has finished playing.
+inline constexpr const char* kSndStopped = "STOPPED";
+
 // Strategy words of the computer.
 inline constexpr const char* kGeneralAttack = "▲全般攻撃";
 inline constexpr const char* kFocusLastAdj = "最後に見つけた▲に集中";

@@ -2,10 +2,34 @@
 // A battle written down: every event, every shot of either side with its cell
 // and answer, the computer's strategy word before each of its shots, each
 // phase change and the end. A seed and the events replay the same transcript.
+//
+// One line per happening, words separated by one blank, cells as
+// "<column> <row>" (0-18, 0-8). The game's own words are written as they are.
+//
+//   phase <GamePhase>            the phase changed ("-" for the empty phase)
+//   event <EventName>            an event reached the dispatcher; clicks add the
+//   event <EventName> <c> <r>    grid's current cell. Ticks that find nothing to
+//                                do are the clock, not moves: they are left out.
+//   place <指|戦> <c> <r>         the player placed a vehicle
+//   strategy <CpStrategy>        the computer's strategy word after it chose its
+//                                target, before it fires
+//   shot <PLAYER|CP> <c> <r> <answer>
+//                                a shot that was fired, with its answer
+//   end <PLAYER_Win|CP_Win>      the end-of-battle event (a surrender included)
+//
+// Refused placements and shots leave only their event line. The battle driver
+// adds, right after the battle screen has loaded:
+//
+//   deploy CP <指|戦> <c> <r>     where the computer hid a vehicle (row by row)
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "core/Types.h"
+
 namespace orv {
+
+struct Battle;
 
 class Transcript {
 public:
@@ -21,5 +45,14 @@ public:
 private:
     std::vector<std::string> lines_;
 };
+
+// Writes a line when the battle keeps a transcript; otherwise nothing.
+void LogLine(Battle& b, const std::string& line);
+
+// "shot <side> <x> <y> <answer>"; side is "PLAYER" or "CP".
+void LogShot(Battle& b, const std::string& side, Integer x, Integer y, const std::string& answer);
+
+// "phase <phase>", the empty phase written as "-".
+void LogPhase(Battle& b, const std::string& phase);
 
 }  // namespace orv

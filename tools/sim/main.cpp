@@ -1,0 +1,119 @@
+// Fights whole battles with the real engine, the computer against a player
+// who fires at random, and reports how they went.
+//
+//   orvalis-sim [--battles N] [--seed S] [--transcript] [--check]
+//
+// Battle i (from 0) is fought with seed S + i, so any battle of a run can be
+// replayed alone. --transcript prints every battle's transcript instead of the
+// figures; --check audits every battle and exits with status 1 on the first
+// broken rule.
+#include <chrono>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "core/GameState.h"
+#include "core/Startup.h"
+#include "opponent/BattleAudit.h"
+#include "rules/BattleDriver.h"
+#include "rules/Texts.h"
+
+namespace {
+
+struct Options {
+    long battles = 1000;
+    std::uint32_t seed = 1;
+    bool transcript = false;
+    bool check = false;
+};
+
+[[noreturn]] void Usage(const char* why) {
+    std::fprintf(stderr,
+                 "orvalis-sim: %s\n"
+                 "usage: orvalis-sim [--battles N] [--seed S] [--transcript] [--check]\n",
+                 why);
+    std::exit(2);
+}
+
+unsigned long long Number(const char* text, const char* flag) {
+    char* end = nullptr;
+    const unsigned long long v = std::strtoull(text, &end, 10);
+    if (!text[0] || *end || text[0] == '-') Usage((std::string("bad number for ") + flag).c_str());
+    return v;
+}
+
+Options Parse(int argc, char** argv) {
+    Options o;
+    for (int i = 1; i < argc; ++i) {
+        const char* a = argv[i];
+        if (!std::strcmp(a, "--battles") && i + 1 < argc) {
+            const auto n = Number(argv[++i], a);
+            if (n < 1 || n > 100000000) Usage("--battles must be 1 to 100000000");
+            o.battles = static_cast<long>(n);
+        } else if (!std::strcmp(a, "--seed") && i + 1 < argc) {
+            o.seed = static_cast<std::uint32_t>(Number(argv[++i], a));
+        } else if (!std::strcmp(a, "--transcript")) {
+            o.transcript = true;
+        } else if (!std::strcmp(a, "--check")) {
+            o.check = true;
+        } else {
+            Usage((std::string("unknown argument ") + a).c_str());
+        }
+    }
+    return o;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const Options o = Parse(argc, argv);
+    const bool keepTranscript = o.transcript || o.check;
+
+    orv::GameState base;
+    orv::InitGameData(base);
+    orv::Transcript transcript;
+    long cpWins = 0, playerWins = 0;
+    double cpShots = 0, playerShots = 0;
+
+    const auto start = std::chrono::steady_clock::now();
+    for (long i = 0; i < o.battles; ++i) {
+        const std::uint32_t seed = o.seed + static_cast<std::uint32_t>(i);
+        orv::GameState gs = base;
+        gs.Rng.Seed(seed);
+        transcript.Clear();
+        const orv::BattleResult r = orv::FightBattle(gs, keepTranscript ? &transcript : nullptr);
+
+        if (o.check) {
+            const auto problems = orv::AuditBattle(gs, transcript, r);
+            if (!problems.empty()) {
+                std::fprintf(stderr, "orvalis-sim: battle %ld (seed %u) breaks a rule:\n", i, seed);
+                for (const auto& p : problems) std::fprintf(stderr, "  %s\n", p.c_str());
+                std::fprintf(stderr, "%s", transcript.Text().c_str());
+                return 1;
+            }
+        }
+        if (o.transcript) {
+            std::printf("battle %ld seed %u\n%s\n", i, seed, transcript.Text().c_str());
+        }
+        cpWins += r.winner == orv::text::kCpSide;
+        playerWins += r.winner == orv::text::kPlayerSide;
+        cpShots += r.cpShots;
+        playerShots += r.playerShots;
+    }
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    if (o.transcript) return 0;
+
+    const double n = static_cast<double>(o.battles);
+    std::printf("battles: %ld\n", o.battles);
+    std::printf("cp_wins: %ld\n", cpWins);
+    std::printf("player_wins: %ld\n", playerWins);
+    std::printf("cp_win_rate: %.4f\n", static_cast<double>(cpWins) / n);
+    std::printf("mean_cp_shots: %.2f\n", cpShots / n);
+    std::printf("mean_player_shots: %.2f\n", playerShots / n);
+    std::printf("battles_per_second: %.0f\n", seconds > 0 ? n / seconds : 0.0);
+    if (o.check) std::printf("check: ok\n");
+    return 0;
+}
