@@ -1,5 +1,7 @@
 // Orvalis: start-up wiring only.
 #include <QApplication>
+#include <QStringList>
+#include <optional>
 
 #include "platform/Program.h"
 #include "screens/GameApp.h"
@@ -12,7 +14,17 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Orvalis"));
     orv::ui::InstallErrorBox();
 
-    orv::ui::GameApp game;
+    // "--seed N" replays the same battles; the game itself seeds from the clock.
+    std::optional<std::uint32_t> seed;
+    const QStringList args = QApplication::arguments();
+    const qsizetype at = args.indexOf(QStringLiteral("--seed"));
+    if (at >= 0 && at + 1 < args.size()) {
+        bool ok = false;
+        const uint value = args.at(at + 1).toUInt(&ok);
+        if (ok) seed = value;
+    }
+
+    orv::ui::GameApp game(seed);
     game.Main();
     return QApplication::exec();
 }

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
+#include <QTimer>
 
 #include "core/Fatal.h"
 #include "platform/PictureButton.h"
@@ -23,6 +24,14 @@ QString ControlKey(const char* name, int index) {
 QColor FromBgr(Long color) {
     const auto c = static_cast<unsigned>(color);
     return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
+}
+
+bool TimerFromTable(QTimer& timer, const assets::ScreenSpec& spec, const char* name) {
+    const ControlSpec& c = assets::Control(spec, name);
+    if (c.kind != ControlKind::Timer) FatalError(std::string(name) + " is not a timer");
+    timer.setObjectName(QString::fromUtf8(name));
+    timer.setInterval(c.width);
+    return c.height != 0;
 }
 
 QFont GameFont(int points, bool bold) {

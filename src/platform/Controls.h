@@ -9,6 +9,8 @@
 
 #include "assets/Layouts.h"
 
+class QTimer;
+
 namespace orv::ui {
 
 // "Name" for a plain control, "Name(2)" for an element of a control array.
@@ -29,6 +31,10 @@ public:
 private:
     QHash<QString, QWidget*> widgets_;
 };
+
+// Gives a timer the interval of its table entry; returns whether the table
+// has it enabled when the screen is created (the screen starts it).
+bool TimerFromTable(QTimer& timer, const assets::ScreenSpec& spec, const char* name);
 
 // The game's Japanese gothic face, with stand-ins for systems without it.
 QFont GameFont(int points, bool bold);

@@ -1,13 +1,28 @@
 #include "platform/Form.h"
 
+#include <QAction>
 #include <QCloseEvent>
+#include <QMenuBar>
 #include <QPainter>
 #include <QShowEvent>
 
+#include "platform/Controls.h"
 #include "platform/Pictures.h"
 #include "platform/Twips.h"
 
 namespace orv::ui {
+
+// The area under a form's menu bar; it carries the form's background.
+class ClientArea : public QWidget {
+public:
+    explicit ClientArea(Form* form) : QWidget(form), form_(form) {}
+
+protected:
+    void paintEvent(QPaintEvent*) override { form_->paintBackground(this); }
+
+private:
+    Form* form_;
+};
 
 Form::Form(const assets::ScreenSpec& spec, QWidget* parent)
     : QWidget(parent, Qt::Window), spec_(spec) {
@@ -17,9 +32,8 @@ Form::Form(const assets::ScreenSpec& spec, QWidget* parent)
     setFixedSize(Px(spec.clientWidth), Px(spec.clientHeight));
     move(Px(spec.left), Px(spec.top));
     if (spec.backColor != assets::kNoColor) {
-        const auto c = static_cast<unsigned>(spec.backColor);
         QPalette pal = palette();
-        pal.setColor(QPalette::Window, QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF));
+        pal.setColor(QPalette::Window, FromBgr(spec.backColor));
         setPalette(pal);
         setAutoFillBackground(true);
     }
@@ -28,10 +42,18 @@ Form::Form(const assets::ScreenSpec& spec, QWidget* parent)
 
 Form::~Form() = default;
 
-int Form::Top() const { return Twips(pos().y()); }
-int Form::Left() const { return Twips(pos().x()); }
-void Form::SetTop(int twips) { move(pos().x(), Px(twips)); }
-void Form::SetLeft(int twips) { move(Px(twips), pos().y()); }
+int Form::Top() const {
+    return Twips(pos().y());
+}
+int Form::Left() const {
+    return Twips(pos().x());
+}
+void Form::SetTop(int twips) {
+    move(pos().x(), Px(twips));
+}
+void Form::SetLeft(int twips) {
+    move(Px(twips), pos().y());
+}
 
 void Form::ShowForm() {
     show();
@@ -40,9 +62,71 @@ void Form::ShowForm() {
     setFocus(Qt::OtherFocusReason);
 }
 
-bool Form::Unload() { return close(); }
+bool Form::Unload() {
+    return close();
+}
+
+QWidget* Form::Client() const {
+    return client_ ? client_ : const_cast<Form*>(this);
+}
+
+QMenuBar* Form::MenuBar() {
+    if (menuBar_) return menuBar_;
+    menuBar_ = new QMenuBar(this);
+    // A global (desktop) menu bar would leave the window short of its bar.
+    menuBar_->setNativeMenuBar(false);
+    menuBar_->setFont(GameFont(9, false));
+    menuBar_->installEventFilter(this);
+    client_ = new ClientArea(this);
+    client_->setObjectName(QStringLiteral("Client"));
+    client_->setAutoFillBackground(autoFillBackground());
+    layoutClient();
+    return menuBar_;
+}
+
+QAction* Form::MenuBarAction(const QString& caption, std::function<void()> onClick) {
+    QMenuBar* bar = MenuBar();
+    auto* action = new QAction(caption, bar);
+    action->setObjectName(caption);
+    connect(action, &QAction::triggered, this, [onClick = std::move(onClick)] { onClick(); });
+    bar->addAction(action);
+    layoutClient();
+    return action;
+}
+
+void Form::layoutClient() {
+    if (!menuBar_) return;
+    const int w = Px(spec_.clientWidth);
+    const int h = Px(spec_.clientHeight);
+    int barHeight = menuBar_->heightForWidth(w);
+    if (barHeight <= 0) barHeight = menuBar_->sizeHint().height();
+    setFixedSize(w, barHeight + h);
+    menuBar_->setGeometry(0, 0, w, barHeight);
+    client_->setGeometry(0, barHeight, w, h);
+}
+
+void Form::SetBackground(const QPixmap& picture) {
+    background_ = picture;
+    Client()->update();
+}
+
+void Form::paintBackground(QWidget* surface) {
+    if (background_.isNull()) return;
+    QPainter p(surface);
+    // The client area can be a pixel wider than its picture; keep that seam dark.
+    p.fillRect(surface->rect(), Qt::black);
+    p.drawPixmap(0, 0, background_);
+}
+
+bool Form::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == menuBar_ &&
+        (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange))
+        layoutClient();
+    return QWidget::eventFilter(watched, event);
+}
 
 void Form::showEvent(QShowEvent* event) {
+    layoutClient();
     QWidget::showEvent(event);
     // Coming back from another application or from minimized is not a new
     // activation of the screen; only showing it from the game is.
@@ -63,11 +147,8 @@ void Form::closeEvent(QCloseEvent* event) {
 
 void Form::paintEvent(QPaintEvent* event) {
     QWidget::paintEvent(event);
-    if (background_.isNull()) return;
-    QPainter p(this);
-    // The client area can be a pixel wider than its picture; keep that seam dark.
-    p.fillRect(rect(), Qt::black);
-    p.drawPixmap(0, 0, background_);
+    // Under a menu bar the client widget paints the picture.
+    if (!client_) paintBackground(this);
 }
 
 }  // namespace orv::ui

@@ -3,10 +3,18 @@
 // built around: load once when created, activate each time it is shown,
 // unload with a chance to cancel (the user closing the window, or code).
 // Top and Left are in twips.
+//
+// A form may carry a menu bar. Its controls then live on a client widget under
+// the bar, and the window grows by the bar's height so the client area keeps
+// the size of the screen's table.
 #include <QPixmap>
 #include <QWidget>
+#include <functional>
 
 #include "assets/Layouts.h"
+
+class QAction;
+class QMenuBar;
 
 namespace orv::ui {
 
@@ -29,6 +37,14 @@ public:
     bool Unload();
     bool IsUnloaded() const { return unloaded_; }
 
+    // Where the controls go: the widget under the menu bar, or the form itself
+    // while it has none. Ask for the menu bar before building controls.
+    QWidget* Client() const;
+    // The form's menu bar, created on first use.
+    QMenuBar* MenuBar();
+    // A top-level menu-bar entry that acts on a click, without a drop-down.
+    QAction* MenuBarAction(const QString& caption, std::function<void()> onClick);
+
 signals:
     void unloaded();
 
@@ -37,15 +53,22 @@ protected:
     // Set cancel to keep the form open.
     virtual void Form_Unload(bool& cancel) { (void)cancel; }
 
-    void SetBackground(const QPixmap& picture) { background_ = picture; update(); }
+    void SetBackground(const QPixmap& picture);
 
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    friend class ClientArea;
+    void paintBackground(QWidget* surface);
+    void layoutClient();
+
     const assets::ScreenSpec& spec_;
     QPixmap background_;
+    QMenuBar* menuBar_ = nullptr;
+    QWidget* client_ = nullptr;
     bool unloaded_ = false;
 };
 

@@ -12,7 +12,7 @@ namespace orv::ui {
 void InstallErrorBox() {
     SetFatalHandler([](const std::string& message) {
         if (!qobject_cast<QApplication*>(QCoreApplication::instance())) return;
-        QMessageBox box(QMessageBox::Critical, QStringLiteral("Orvalis"),
+        QMessageBox box(QMessageBox::Critical, QStringLiteral("Orvalis: error"),
                         QString::fromStdString(message), QMessageBox::Ok);
         box.setWindowFlag(Qt::WindowStaysOnTopHint);
         box.exec();

@@ -7,7 +7,15 @@ namespace orv::ui {
 
 ACD_Sub::ACD_Sub(GameApp& game)
     : Form(assets::Screen("ACD_Sub")), game_(game), controls_(this, Spec()) {
+    connect(Command4(), &QAbstractButton::clicked, this, [this] { Command4_Click(); });
     connect(Command2(), &QAbstractButton::clicked, this, [this] { Command2_Click(); });
+}
+
+void ACD_Sub::Command4_Click() {
+    GameState& gs = game_.State();
+    gs.CharaIndex = 0;
+    gs.StageIndex = 0;
+    game_.OpenBattleScreen();
 }
 
 void ACD_Sub::Command2_Click() { EndProgram(0); }

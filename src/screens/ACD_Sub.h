@@ -27,6 +27,7 @@ protected:
     void Form_Unload(bool& cancel) override;
 
 private:
+    void Command4_Click();
     void Command2_Click();
 
     GameApp& game_;

@@ -1,22 +1,97 @@
 #include "screens/GameApp.h"
 
 #include "core/Startup.h"
+#include "rules/Texts.h"
+#include "screens/ACD_Continue.h"
+#include "screens/ACD_Main.h"
+#include "screens/ACD_OmakeCG0A.h"
+#include "screens/ACD_OmakeCG0C.h"
+#include "screens/ACD_OmakeMode.h"
 #include "screens/ACD_Sub.h"
 
 namespace orv::ui {
+namespace {
 
-GameApp::GameApp() { state_.Rng.Seed(UniformRandom::ClockSeed()); }
+size_t slot(ScreenId id) { return static_cast<size_t>(id); }
 
-GameApp::~GameApp() { delete sub_.data(); }
+}  // namespace
 
-ACD_Sub& GameApp::Sub() {
-    if (!sub_) sub_ = new ACD_Sub(*this);
-    return *sub_;
+GameApp::GameApp(std::optional<std::uint32_t> seed) {
+    state_.Rng.Seed(seed ? *seed : UniformRandom::ClockSeed());
+}
+
+GameApp::~GameApp() {
+    for (auto& f : forms_) delete f.data();
+}
+
+Form* GameApp::create(ScreenId id) {
+    switch (id) {
+        case ScreenId::ACD_Sub: return new ACD_Sub(*this);
+        case ScreenId::ACD_Main: return new ACD_Main(*this);
+        case ScreenId::ACD_Continue: return new ACD_Continue(*this);
+        case ScreenId::ACD_OmakeMode: return new ACD_OmakeMode(*this);
+        case ScreenId::ACD_OmakeCG0A: return new ACD_OmakeCG0A(*this);
+        case ScreenId::ACD_OmakeCG0C: return new ACD_OmakeCG0C(*this);
+    }
+    return nullptr;
+}
+
+Form& GameApp::FormOf(ScreenId id) {
+    QPointer<Form>& f = forms_[slot(id)];
+    if (!f || f->IsUnloaded()) {
+        f = create(id);
+        // An unloaded screen is gone for the game at once, even before Qt deletes it.
+        QObject::connect(f.data(), &Form::unloaded, f.data(),
+                         [this, id, form = f.data()] {
+                             if (forms_[slot(id)] == form) forms_[slot(id)] = nullptr;
+                         });
+    }
+    return *f;
+}
+
+ACD_Sub& GameApp::Sub() { return static_cast<ACD_Sub&>(FormOf(ScreenId::ACD_Sub)); }
+
+ACD_Main* GameApp::Main_() const {
+    return static_cast<ACD_Main*>(forms_[slot(ScreenId::ACD_Main)].data());
 }
 
 void GameApp::Main() {
     InitGameData(state_);
     Sub().ShowForm();
+}
+
+void GameApp::OpenBattleScreen() {
+    ACD_Sub& sub = Sub();
+    Form& battle = FormOf(ScreenId::ACD_Main);
+    battle.SetTop(sub.Top());
+    battle.SetLeft(sub.Left());
+    battle.ShowForm();
+    sub.hide();
+}
+
+void GameApp::SwitchForm(ScreenId newForm, Form* oldForm) {
+    Form& next = FormOf(newForm);
+    next.SetTop(oldForm->Top());
+    next.SetLeft(oldForm->Left());
+    next.ShowForm();
+    if (oldForm == &Sub()) {
+        oldForm->hide();  // the title stays loaded for the whole run
+        return;
+    }
+    state_.ScreenSwitching = kTrue;
+    oldForm->Unload();
+}
+
+// Sound arrives with the sound module; until then the game is silent.
+void GameApp::PlaySnd(const std::string&) {}
+void GameApp::CloseSnd(const std::string&) {}
+void GameApp::CloseAllSnd() {}
+std::string GameApp::SndMode(const std::string&) { return "STOPPED"; }
+
+void GameApp::CloseEffectSounds() {
+    for (const char* s : {text::kSndMiss, text::kSndAdjacent, text::kSndCommand, text::kSndCombat,
+                          text::kSndMessage})
+        CloseSnd(s);
 }
 
 }  // namespace orv::ui

@@ -77,6 +77,13 @@ e2e_shot() {
 # The colour "R,G,B" of one pixel of a screenshot.
 e2e_pixel() {
     convert "$E2E_SHOTS/$1.png" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:
+    echo
+}
+
+# Presses a key in a window: focus it first (there is no window manager to do it).
+e2e_key() {
+    xdotool windowfocus --sync "$1" 2>/dev/null || true
+    xdotool key "$2"
 }
 
 # Waits for the game to exit; prints its status.
@@ -90,6 +97,37 @@ e2e_wait_exit() {
             echo "$rc"
             return 0
         fi
+        sleep 0.1
+    done
+    return 1
+}
+
+# Colours "R,G,B" of several pixels of a screenshot in one pass: e2e_pixels SHOT X1 Y1 X2 Y2 ...
+e2e_pixels() {
+    local shot="$1"; shift
+    local fmt=""
+    while [ $# -ge 2 ]; do
+        fmt+="%[fx:int(255*p{$1,$2}.r)],%[fx:int(255*p{$1,$2}.g)],%[fx:int(255*p{$1,$2}.b)] "
+        shift 2
+    done
+    convert "$E2E_SHOTS/$shot.png" -format "$fmt" info:
+    echo
+}
+
+# Absolute screen position of a window's top-left corner: "X Y".
+e2e_origin() {
+    local g
+    g=$(e2e_geometry "$1")
+    echo "$g" | awk '{print $1, $2}'
+}
+
+# Waits until the visible window called NAME is not OLD_ID; prints the new id.
+e2e_wait_other_window() {
+    local name="$1" old="$2" timeout="${3:-20}" id i
+    for i in $(seq 1 $((timeout * 10))); do
+        for id in $(xdotool search --onlyvisible --name "^${name}\$" 2>/dev/null); do
+            [ "$id" != "$old" ] && { echo "$id"; return 0; }
+        done
         sleep 0.1
     done
     return 1

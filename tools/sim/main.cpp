@@ -6,7 +6,8 @@
 // Battle i (from 0) is fought with seed S + i, so any battle of a run can be
 // replayed alone. --transcript prints every battle's transcript instead of the
 // figures; --check audits every battle and exits with status 1 on the first
-// broken rule.
+// broken rule. --layout prints where the computer hides its vehicles in the
+// first battle of a game started with --seed S (for the end-to-end tests).
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
@@ -18,6 +19,8 @@
 #include "core/Startup.h"
 #include "opponent/BattleAudit.h"
 #include "rules/BattleDriver.h"
+#include "rules/BattleSetup.h"
+#include "rules/HeadlessView.h"
 #include "rules/Texts.h"
 
 namespace {
@@ -27,12 +30,13 @@ struct Options {
     std::uint32_t seed = 1;
     bool transcript = false;
     bool check = false;
+    bool layout = false;
 };
 
 [[noreturn]] void Usage(const char* why) {
     std::fprintf(stderr,
                  "orvalis-sim: %s\n"
-                 "usage: orvalis-sim [--battles N] [--seed S] [--transcript] [--check]\n",
+                 "usage: orvalis-sim [--battles N] [--seed S] [--transcript] [--check] [--layout]\n",
                  why);
     std::exit(2);
 }
@@ -56,6 +60,8 @@ Options Parse(int argc, char** argv) {
             o.seed = static_cast<std::uint32_t>(Number(argv[++i], a));
         } else if (!std::strcmp(a, "--transcript")) {
             o.transcript = true;
+        } else if (!std::strcmp(a, "--layout")) {
+            o.layout = true;
         } else if (!std::strcmp(a, "--check")) {
             o.check = true;
         } else {
@@ -65,10 +71,26 @@ Options Parse(int argc, char** argv) {
     return o;
 }
 
+int PrintLayout(std::uint32_t seed) {
+    orv::GameState gs;
+    orv::InitGameData(gs);
+    gs.Rng.Seed(seed);
+    orv::HeadlessView view;
+    orv::Battle b(gs, view);
+    view.Attach(&b);
+    orv::LoadBattle(b);
+    for (int row = 0; row <= 8; ++row)
+        for (int col = 0; col <= 18; ++col)
+            if (!gs.Board_E(col, row).empty())
+                std::printf("%s %d %d\n", gs.Board_E(col, row).c_str(), col, row);
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     const Options o = Parse(argc, argv);
+    if (o.layout) return PrintLayout(o.seed);
     const bool keepTranscript = o.transcript || o.check;
 
     orv::GameState base;

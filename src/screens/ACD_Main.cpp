@@ -1,0 +1,339 @@
+#include "screens/ACD_Main.h"
+
+#include <QCheckBox>
+#include <cmath>
+
+#include "assets/AssetTable.h"
+#include "core/Utilities.h"
+#include "paint/PaintEffects.h"
+#include "platform/MessageBox.h"
+#include "platform/Pictures.h"
+#include "platform/Program.h"
+#include "platform/Twips.h"
+#include "rules/BattleSetup.h"
+#include "rules/BattleTimers.h"
+#include "rules/Dispatcher.h"
+#include "rules/Texts.h"
+#include "screens/ACD_Sub.h"
+#include "screens/EventLuncher.h"
+#include "screens/GameApp.h"
+
+namespace orv::ui {
+namespace {
+
+constexpr Long kSpriteMask = 0x00FF0000;  // pure blue, 0x00BBGGRR
+
+const char* iconName(IconRow row) {
+    switch (row) {
+        case IconRow::ImageRemSen_M: return "ImageRemSen_M";
+        case IconRow::ImageRemSiki_M: return "ImageRemSiki_M";
+        case IconRow::ImageRemSen_E: return "ImageRemSen_E";
+        case IconRow::ImageRemSiki_E: return "ImageRemSiki_E";
+        case IconRow::ImageRemShot_P: return "ImageRemShot_P";
+        case IconRow::ImageRemShot_E: return "ImageRemShot_E";
+    }
+    return "";
+}
+
+const char* readoutName(Readout label) {
+    switch (label) {
+        case Readout::PLShot: return "PLShot";
+        case Readout::CPShot: return "CPShot";
+        case Readout::StageNo: return "StageNo";
+        case Readout::CharaNo: return "CharaNo";
+    }
+    return "";
+}
+
+// Halves go to the even neighbour.
+int roundHalfEven(double v) { return static_cast<int>(std::nearbyint(v)); }
+
+}  // namespace
+
+ACD_Main::ACD_Main(GameApp& game)
+    : Form(assets::Screen("ACD_Main")),
+      game_(game),
+      battle_(game.State(), *this) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    const auto& spec = Spec();
+    MenuBarAction(QString::fromUtf8(assets::Control(spec, "EndGame").caption),
+                  [this] { EndGame_Click(); });
+    MenuBarAction(QString::fromUtf8(assets::Control(spec, "RetTitle").caption),
+                  [this] { RetTitle_Click(); });
+    MenuBarAction(QString::fromUtf8(assets::Control(spec, "Surrender").caption),
+                  [this] { Surrender_Click(); });
+    controls_ = Controls(Client(), spec);
+
+    auto makeGrid = [&](const char* name) {
+        const auto& c = assets::Control(spec, name);
+        auto* grid = new FlexGrid(Client());
+        grid->setObjectName(QString::fromUtf8(name));
+        grid->setGeometry(PxRect(c.left, c.top, c.width, c.height));
+        grid->setFont(GameFont(c.fontPoints, false));
+        return grid;
+    };
+    fgE_ = makeGrid("FG_E");
+    fgM_ = makeGrid("FG_M");
+    fgD_ = makeGrid("FG_D");
+    connect(fgE_, &FlexGrid::Click, this, [this] { FG_E_Click(); });
+    connect(fgM_, &FlexGrid::Click, this, [this] { FG_M_Click(); });
+
+    // Timers as created: only the computer's clock runs from the start.
+    charaPicTimer_.setInterval(150);
+    timerSnd_.setInterval(500);
+    cpTurn_.setInterval(430);
+    connect(&timerMsg_, &QTimer::timeout, this, [this] { TimerMsg_Timer(battle_); });
+    connect(&charaPicTimer_, &QTimer::timeout, this, [this] { CharaPicTimer_Timer(battle_); });
+    connect(&timerSnd_, &QTimer::timeout, this, [this] { TimerSnd_Timer(battle_); });
+    connect(&cpTurn_, &QTimer::timeout, this, [this] { CpTurn_Timer(); });
+    msgTop_ = assets::Control(spec, "Label_Msg").top;
+
+    // Form_Load.
+    MainEL = new EventLuncher(this);
+    connect(MainEL, &EventLuncher::esGameCallBack, this,
+            [this](std::string& name) { MainEL_esGameCallBack(name); }, Qt::DirectConnection);
+    LoadBattle(battle_);
+    cpTurn_.start();
+}
+
+ACD_Main::~ACD_Main() { StopTimers(); }
+
+void ACD_Main::StopTimers() {
+    timerMsg_.stop();
+    charaPicTimer_.stop();
+    timerSnd_.stop();
+    cpTurn_.stop();
+}
+
+// --- events -----------------------------------------------------------------
+
+void ACD_Main::FG_E_Click() {
+    battle_.gs.EventName = text::kFG_E_Click;
+    DispatchGameEvent(battle_, Grid::FG_E);
+}
+
+void ACD_Main::FG_M_Click() {
+    battle_.gs.EventName = text::kFG_M_Click;
+    DispatchGameEvent(battle_, Grid::FG_M);
+}
+
+void ACD_Main::CpTurn_Timer() {
+    battle_.gs.EventName = text::kWinCP_Timer;
+    DispatchGameEvent(battle_, Grid::FG_M);
+}
+
+void ACD_Main::Surrender_Click() {
+    battle_.gs.EventName = text::kCP_Win;
+    DispatchGameEvent(battle_, Grid::FG_E);
+}
+
+void ACD_Main::SetEvent(const std::string& name) {
+    std::string raised = name;
+    MainEL->SetEvent_Connecter(raised);
+}
+
+void ACD_Main::MainEL_esGameCallBack(std::string& Name) {
+    battle_.gs.EventName = Name;
+    DispatchGameEvent(battle_, Grid::None);
+}
+
+void ACD_Main::EndGame_Click() {
+    if (!AskYesNo(this, QString::fromUtf8(text::kQuitQuestion), QString::fromUtf8(text::kQuitTitle)))
+        return;
+    CloseAllSnd();
+    timerSnd_.stop();
+    EndProgram(0);
+}
+
+void ACD_Main::RetTitle_Click() {
+    CloseAllSnd();
+    game_.SwitchForm(ScreenId::ACD_Sub, this);
+}
+
+void ACD_Main::Form_Activate() {
+    CloseAllSnd();
+    if (OptionValue(OptionBox::CheckBGM) == 0) {
+        PlaySnd(text::kSndMainBGM);
+        timerSnd_.start();
+    }
+}
+
+void ACD_Main::Form_Unload(bool& cancel) {
+    GameState& gs = battle_.gs;
+    if (gs.ScreenSwitching) {
+        game_.CloseEffectSounds();
+        CloseSnd(text::kSndMainBGM);
+        timerSnd_.stop();
+        gs.ScreenSwitching = kFalse;
+        StopTimers();
+        return;
+    }
+    if (!AskYesNo(this, QString::fromUtf8(text::kQuitQuestion), QString::fromUtf8(text::kQuitTitle))) {
+        cancel = true;
+        return;
+    }
+    CloseAllSnd();
+    timerSnd_.stop();
+    EndProgram(0);
+}
+
+// --- battle set-up --------------------------------------------------------------
+
+void ACD_Main::SetupGrids() {
+    GameState& gs = battle_.gs;
+    for (FlexGrid* grid : {fgE_, fgM_}) {
+        grid->SetCols(19);
+        grid->SetRows(9);
+        const int cellPx = roundHalfEven(static_cast<double>(grid->GridLineWidth()) + 28.8);
+        for (int c = 0; c < 19; ++c) grid->SetColWidth(c, TwipsX(gs, cellPx));
+        for (int r = 0; r < 9; ++r) grid->SetRowHeight(r, TwipsY(gs, cellPx));
+        for (int r = 0; r < 9; ++r) {
+            for (int c = 0; c < 19; ++c) {
+                grid->SetCol(c);
+                grid->SetRow(r);
+                grid->SetCellFontSize(18);
+                grid->SetCellText(QString());
+            }
+        }
+        grid->SetWidthTwips(19 * grid->ColWidth(0) + 18 * grid->GridLineWidth());
+        grid->SetHeightTwips(9 * grid->RowHeight(0) + 8 * grid->GridLineWidth());
+    }
+    LoadGridPicture(fgE_, PicClipWork[1], "\\img\\Stage1-FG_E.bmp");
+    LoadGridPicture(fgM_, PicClipWork[0], "\\img\\Stage1-FG_M.bmp");
+}
+
+void ACD_Main::LoadGridPicture(FlexGrid* grid, PictureStrip& clip, const std::string& file) {
+    clip.SetCols(grid->Cols());
+    clip.SetRows(grid->Rows());
+    clip.SetPicture(LoadAppPicture(file));
+    for (int r = 0; r < clip.Rows(); ++r) {
+        for (int c = 0; c < clip.Cols(); ++c) {
+            grid->SetCol(c);
+            grid->SetRow(r);
+            grid->SetCellPicture(clip.GraphicCell(r * grid->Cols() + c));
+        }
+    }
+}
+
+void ACD_Main::InitCellPictures() {
+    // Twice the current cell, as the work surfaces have always been.
+    const int w = 2 * Px(fgE_->ColWidth(fgE_->Col()));
+    const int h = 2 * Px(fgE_->RowHeight(fgE_->Row()));
+    PicTransFront = QImage(w, h, QImage::Format_RGB32);
+    PicTransBack = QImage(w, h, QImage::Format_RGB32);
+    PicClipUnit.SetCols(assets::kSpriteCells);
+    PicClipUnit.SetRows(1);
+    PicClipUnit.SetPicture(LoadAppPicture("\\img\\×▲爆発[指]爆発[戦].bmp"));
+}
+
+// --- grids ------------------------------------------------------------------------
+
+FlexGrid* ACD_Main::gridOf(Grid grid) const { return grid == Grid::FG_E ? fgE_ : fgM_; }
+
+int ACD_Main::GridCol(Grid grid) { return gridOf(grid)->Col(); }
+int ACD_Main::GridRow(Grid grid) { return gridOf(grid)->Row(); }
+
+void ACD_Main::SetGridCell(Grid grid, int col, int row) {
+    gridOf(grid)->SetRow(row);
+    gridOf(grid)->SetCol(col);
+}
+
+void ACD_Main::SetCellBackColor(Grid grid, Long color) { gridOf(grid)->SetCellBackColor(color); }
+
+void ACD_Main::SetCellPicture(Grid grid, int col, int row, int tile, int sprite) {
+    const int side = grid == Grid::FG_M ? 0 : 1;
+    const QImage front = PicClipUnit.GraphicCell(sprite);
+    const QImage back = PicClipWork[static_cast<size_t>(side)].GraphicCell(tile);
+    // Sprite into the front surface, tile into the back, then the sprite over
+    // the tile with its pure blue left out.
+    PicTransFront.fill(Qt::black);
+    PicTransBack.fill(Qt::black);
+    paint::PaintEffects().PaintNormalStdPic(PicTransFront, 0, 0, front.width(), front.height(), front, 0, 0);
+    paint::PaintEffects().PaintNormalStdPic(PicTransBack, 0, 0, back.width(), back.height(), back, 0, 0);
+    paint::PaintTransparentPicture(PicTransFront, PicTransBack, kSpriteMask);
+    FlexGrid* g = gridOf(grid);
+    g->SetCol(col);
+    g->SetRow(row);
+    g->SetCellPicture(PicTransBack.copy(0, 0, back.width(), back.height()));
+}
+
+// --- labels, icons, portrait ----------------------------------------------------------
+
+void ACD_Main::SetMsgCaption(const std::string& text) {
+    Label_Msg()->setText(QString::fromStdString(text));
+}
+
+void ACD_Main::SetMsgTop(int twips) {
+    msgTop_ = twips;
+    Label_Msg()->move(Label_Msg()->x(), Px(twips));
+}
+
+void ACD_Main::SetCommandCaption(const std::string& text) {
+    Label_Command()->setText(QString::fromStdString(text));
+}
+
+void ACD_Main::SetCommandVisible(bool visible) { Label_Command()->setVisible(visible); }
+
+void ACD_Main::SetReadout(Readout label, const std::string& text) {
+    controls_.As<QLabel>(readoutName(label))->setText(QString::fromStdString(text));
+}
+
+void ACD_Main::SetIconVisible(IconRow row, int index, bool visible) {
+    controls_.Get(iconName(row), index)->setVisible(visible);
+}
+
+void ACD_Main::LoadPortrait(const std::string& relativePath) {
+    PicClipChara.SetCols(assets::kPortraitCells);
+    PicClipChara.SetRows(1);
+    PicClipChara.SetPicture(LoadAppPicture(relativePath));
+}
+
+void ACD_Main::ShowFace(int cell) {
+    CharaImg()->setPixmap(QPixmap::fromImage(PicClipChara.GraphicCell(cell)));
+}
+
+// --- timers -------------------------------------------------------------------------
+
+QTimer& ACD_Main::timerOf(BattleTimer timer) {
+    switch (timer) {
+        case BattleTimer::TimerMsg: return timerMsg_;
+        case BattleTimer::CharaPicTimer: return charaPicTimer_;
+        case BattleTimer::TimerSnd: return timerSnd_;
+        case BattleTimer::CpTurn: return cpTurn_;
+    }
+    return cpTurn_;
+}
+
+void ACD_Main::SetTimerEnabled(BattleTimer timer, bool enabled) {
+    QTimer& t = timerOf(timer);
+    if (enabled && !t.isActive()) t.start();
+    if (!enabled) t.stop();
+}
+
+void ACD_Main::SetTimerInterval(BattleTimer timer, int milliseconds) {
+    // Changing the interval of a running timer restarts its count, as it always has.
+    timerOf(timer).setInterval(milliseconds);
+}
+
+// --- sound, options, boxes, screens ----------------------------------------------------------
+
+void ACD_Main::PlaySnd(const std::string& relativePath) { game_.PlaySnd(relativePath); }
+void ACD_Main::CloseSnd(const std::string& relativePath) { game_.CloseSnd(relativePath); }
+void ACD_Main::CloseAllSnd() { game_.CloseAllSnd(); }
+std::string ACD_Main::SndMode(const std::string& relativePath) { return game_.SndMode(relativePath); }
+
+int ACD_Main::OptionValue(OptionBox box) {
+    ACD_Sub& sub = game_.Sub();
+    QCheckBox* check = box == OptionBox::CheckSE    ? sub.CheckSE()
+                       : box == OptionBox::CheckBGM ? sub.CheckBGM()
+                                                    : sub.LowSpecMode();
+    return check->isChecked() ? 1 : 0;
+}
+
+void ACD_Main::MessageBoxOk(const std::string& text, const std::string& title) {
+    ShowOk(this, QString::fromStdString(text), QString::fromStdString(title));
+}
+
+void ACD_Main::SwitchForm(ScreenId newForm) { game_.SwitchForm(newForm, this); }
+
+}  // namespace orv::ui

@@ -1,0 +1,31 @@
+#pragma once
+// Bonus viewer A: one picture filling the window, with its music loop.
+#include <QLabel>
+#include <QTimer>
+
+#include "platform/Controls.h"
+#include "platform/Form.h"
+
+namespace orv::ui {
+
+class GameApp;
+
+class ACD_OmakeCG0A : public Form {
+    Q_OBJECT
+public:
+    explicit ACD_OmakeCG0A(GameApp& game);
+
+    QLabel* Image1() const { return controls_.As<QLabel>("Image1"); }
+    QTimer& TimerSnd() { return timerSnd_; }
+    const Controls& Widgets() const { return controls_; }
+
+protected:
+    void Form_Unload(bool& cancel) override;
+
+private:
+    [[maybe_unused]] GameApp& game_;  // for the screen flow
+    Controls controls_;
+    QTimer timerSnd_;
+};
+
+}  // namespace orv::ui
