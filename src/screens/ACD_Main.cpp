@@ -75,6 +75,8 @@ ACD_Main::ACD_Main(GameApp& game)
     fgE_ = makeGrid("FG_E");
     fgM_ = makeGrid("FG_M");
     fgD_ = makeGrid("FG_D");
+    // The stage caption is written over the portrait.
+    controls_.Get("StageNo")->raise();
     connect(fgE_, &FlexGrid::Click, this, [this] { FG_E_Click(); });
     connect(fgM_, &FlexGrid::Click, this, [this] { FG_M_Click(); });
 

@@ -135,6 +135,36 @@ private slots:
         QVERIFY(game.FormOf(ScreenId::ACD_Continue).isVisible());
     }
 
+    void menusAskBeforeQuittingAndReturnToTheTitleWhereTheBattleStood() {
+        GameApp game(5);
+        game.Main();
+        game.OpenBattleScreen();
+        QPointer<ACD_Main> main = game.Main_();
+        main->SetTop(3000);
+        main->SetLeft(1500);
+
+        // "No" to the quit question keeps the battle as it was, clock running.
+        SetBoxResponder([this](const QString& text, const QString& title, BoxButtons buttons) {
+            boxes << title + "|" + text;
+            return buttons == BoxButtons::YesNo ? BoxAnswer::No : BoxAnswer::Ok;
+        });
+        main->EndGame_Click();
+        QCOMPARE(boxes.last(), QStringLiteral("確認|終了してよろしいですか？"));
+        main->close();  // the window's close box asks the same
+        QCOMPARE(boxes.size(), 2);
+        QVERIFY(main && main->isVisible());
+        QVERIFY(main->CpTurn().isActive());
+
+        // Back to the title: no question, the title where the battle stood.
+        main->RetTitle_Click();
+        QCOMPARE(boxes.size(), 2);
+        QTRY_VERIFY(main.isNull());
+        QVERIFY(game.Sub().isVisible());
+        QCOMPARE(game.Sub().Top(), 3000);
+        QCOMPARE(game.Sub().Left(), 1500);
+        QCOMPARE(game.State().ScreenSwitching, kFalse);
+    }
+
     void messageLineSlidesInTwips() {
         GameApp game(3);
         game.Main();
