@@ -84,9 +84,9 @@ ACD_Main::ACD_Main(GameApp& game)
     charaPicTimer_.setInterval(150);
     timerSnd_.setInterval(500);
     cpTurn_.setInterval(430);
-    connect(&timerMsg_, &QTimer::timeout, this, [this] { TimerMsg_Timer(battle_); });
-    connect(&charaPicTimer_, &QTimer::timeout, this, [this] { CharaPicTimer_Timer(battle_); });
-    connect(&timerSnd_, &QTimer::timeout, this, [this] { TimerSnd_Timer(battle_); });
+    connect(&timerMsg_, &QTimer::timeout, this, [this] { TimerMsg_Timer(); });
+    connect(&charaPicTimer_, &QTimer::timeout, this, [this] { CharaPicTimer_Timer(); });
+    connect(&timerSnd_, &QTimer::timeout, this, [this] { TimerSnd_Timer(); });
     connect(&cpTurn_, &QTimer::timeout, this, [this] { CpTurn_Timer(); });
     msgTop_ = assets::Control(spec, "Label_Msg").top;
 
@@ -118,6 +118,10 @@ void ACD_Main::FG_M_Click() {
     battle_.gs.EventName = text::kFG_M_Click;
     DispatchGameEvent(battle_, Grid::FG_M);
 }
+
+void ACD_Main::TimerMsg_Timer() { orv::TimerMsg_Timer(battle_); }
+void ACD_Main::CharaPicTimer_Timer() { orv::CharaPicTimer_Timer(battle_); }
+void ACD_Main::TimerSnd_Timer() { orv::TimerSnd_Timer(battle_); }
 
 void ACD_Main::CpTurn_Timer() {
     battle_.gs.EventName = text::kWinCP_Timer;

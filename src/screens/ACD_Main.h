@@ -42,6 +42,12 @@ public:
     // Public operation: raises a game event through the event connector.
     void SetEvent(const std::string& name) override;
 
+    // Timer handlers: what one tick does (the timers call these).
+    void TimerMsg_Timer();
+    void CharaPicTimer_Timer();
+    void TimerSnd_Timer();
+    void CpTurn_Timer();
+
     // Menu commands.
     void EndGame_Click();
     void RetTitle_Click();
@@ -81,7 +87,6 @@ protected:
 private:
     void FG_E_Click();
     void FG_M_Click();
-    void CpTurn_Timer();
     void MainEL_esGameCallBack(std::string& Name);
     void LoadGridPicture(FlexGrid* grid, PictureStrip& clip, const std::string& file);
     void StopTimers();
