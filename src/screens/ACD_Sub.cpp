@@ -18,11 +18,15 @@ void ACD_Sub::Command4_Click() {
     game_.OpenBattleScreen();
 }
 
-void ACD_Sub::Command2_Click() { EndProgram(0); }
+void ACD_Sub::Command2_Click() {
+    game_.CloseAllSnd();
+    EndProgram(0);
+}
 
 void ACD_Sub::Form_Unload(bool& cancel) {
     // Closing the title ends the game without a question.
     (void)cancel;
+    game_.CloseAllSnd();
     EndProgram(0);
 }
 

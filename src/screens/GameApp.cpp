@@ -1,6 +1,7 @@
 #include "screens/GameApp.h"
 
 #include "core/Startup.h"
+#include "platform/AppFolder.h"
 #include "rules/Texts.h"
 #include "screens/ACD_Continue.h"
 #include "screens/ACD_Main.h"
@@ -8,6 +9,7 @@
 #include "screens/ACD_OmakeCG0C.h"
 #include "screens/ACD_OmakeMode.h"
 #include "screens/ACD_Sub.h"
+#include "sound/SndModule.h"
 
 namespace orv::ui {
 namespace {
@@ -82,11 +84,17 @@ void GameApp::SwitchForm(ScreenId newForm, Form* oldForm) {
     oldForm->Unload();
 }
 
-// Sound arrives with the sound module; until then the game is silent.
-void GameApp::PlaySnd(const std::string&) {}
-void GameApp::CloseSnd(const std::string&) {}
-void GameApp::CloseAllSnd() {}
-std::string GameApp::SndMode(const std::string&) { return "STOPPED"; }
+// The full path of a sound is also the name of its device.
+static std::string soundPath(const std::string& relativePath) {
+    return ResolveAppPath(relativePath).toStdString();
+}
+
+void GameApp::PlaySnd(const std::string& relativePath) { sound::PlaySnd(soundPath(relativePath)); }
+void GameApp::CloseSnd(const std::string& relativePath) { sound::CloseSnd(soundPath(relativePath)); }
+void GameApp::CloseAllSnd() { sound::CloseAllSnd(); }
+std::string GameApp::SndMode(const std::string& relativePath) {
+    return sound::SndMode(soundPath(relativePath));
+}
 
 void GameApp::CloseEffectSounds() {
     for (const char* s : {text::kSndMiss, text::kSndAdjacent, text::kSndCommand, text::kSndCombat,
