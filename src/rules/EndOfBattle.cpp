@@ -1,5 +1,7 @@
 #include "rules/EndOfBattle.h"
 
+#include "core/Checked.h"
+
 namespace orv {
 
 void ShowVictoryPicture(Battle& b) {
@@ -8,6 +10,18 @@ void ShowVictoryPicture(Battle& b) {
     if (b.gs.CharaIndex != 0) return;
     if (b.gs.StageIndex == 0) b.view.SwitchForm(ScreenId::ACD_OmakeCG0A);
     if (b.gs.StageIndex == 1) b.view.SwitchForm(ScreenId::ACD_OmakeCG0C);
+}
+
+ScreenId LeaveOmakeCG0A(GameState& gs) {
+    if (gs.FromOmakeMode) return ScreenId::ACD_OmakeMode;
+    Inc(gs.StageIndex);
+    return ScreenId::ACD_Main;
+}
+
+ScreenId LeaveOmakeCG0C(GameState& gs) {
+    if (gs.FromOmakeMode) return ScreenId::ACD_OmakeMode;
+    gs.StageIndex = 0;
+    return ScreenId::ACD_Sub;
 }
 
 }  // namespace orv

@@ -1,9 +1,20 @@
 #pragma once
-// Where the game goes after a won battle.
+// Where the game goes after a won battle, and where each bonus viewer leads
+// when it is clicked.
+#include "core/BattleView.h"
+#include "core/GameState.h"
 #include "rules/Battle.h"
 
 namespace orv {
 
 void ShowVictoryPicture(Battle& b);
+
+// The screen viewer A leads to: back to the bonus menu, or on to the next
+// stage's battle (StageIndex moves on by one).
+ScreenId LeaveOmakeCG0A(GameState& gs);
+
+// The screen viewer C leads to: back to the bonus menu, or to the title with
+// the next game starting at the first stage again.
+ScreenId LeaveOmakeCG0C(GameState& gs);
 
 }  // namespace orv

@@ -24,7 +24,10 @@ protected:
     void Form_Unload(bool& cancel) override;
 
 private:
-    [[maybe_unused]] GameApp& game_;  // for the screen flow
+    void Image2_Click();
+    void Image3_Click();
+
+    GameApp& game_;
     Controls controls_;
 };
 

@@ -8,7 +8,6 @@
 #include "paint/PaintEffects.h"
 #include "platform/MessageBox.h"
 #include "platform/Pictures.h"
-#include "platform/Program.h"
 #include "platform/Twips.h"
 #include "rules/BattleSetup.h"
 #include "rules/BattleTimers.h"
@@ -144,11 +143,8 @@ void ACD_Main::MainEL_esGameCallBack(std::string& Name) {
 }
 
 void ACD_Main::EndGame_Click() {
-    if (!AskYesNo(this, QString::fromUtf8(text::kQuitQuestion), QString::fromUtf8(text::kQuitTitle)))
-        return;
-    CloseAllSnd();
-    timerSnd_.stop();
-    EndProgram(0);
+    bool stay = false;
+    game_.ConfirmQuit(this, stay);
 }
 
 void ACD_Main::RetTitle_Click() {
@@ -174,13 +170,7 @@ void ACD_Main::Form_Unload(bool& cancel) {
         StopTimers();
         return;
     }
-    if (!AskYesNo(this, QString::fromUtf8(text::kQuitQuestion), QString::fromUtf8(text::kQuitTitle))) {
-        cancel = true;
-        return;
-    }
-    CloseAllSnd();
-    timerSnd_.stop();
-    EndProgram(0);
+    game_.ConfirmQuit(this, cancel);
 }
 
 // --- battle set-up --------------------------------------------------------------

@@ -1,18 +1,45 @@
 #include "screens/ACD_OmakeCG0A.h"
 
+#include "rules/Texts.h"
+#include "screens/ACD_Sub.h"
+#include "screens/Clicks.h"
 #include "screens/GameApp.h"
 
 namespace orv::ui {
 
 ACD_OmakeCG0A::ACD_OmakeCG0A(GameApp& game)
     : Form(assets::Screen("ACD_OmakeCG0A")), game_(game), controls_(Client(), Spec()) {
+    setAttribute(Qt::WA_DeleteOnClose);
     // Off until the viewer is shown with music on.
     if (TimerFromTable(timerSnd_, Spec(), "TimerSnd")) timerSnd_.start();
+    connect(&timerSnd_, &QTimer::timeout, this, [this] { TimerSnd_Timer(); });
+    // Form_Click and Image1_Click.
+    OnClick(this, [this] { game_.LeaveOmakeCG0A(*this); });
+    OnClick(Image1(), [this] { game_.LeaveOmakeCG0A(*this); });
+}
+
+void ACD_OmakeCG0A::Form_Activate() {
+    if (game_.Sub().CheckBGM()->isChecked()) return;
+    game_.PlaySnd(text::kSndOmakeBGM);
+    timerSnd_.start();
+}
+
+void ACD_OmakeCG0A::TimerSnd_Timer() {
+    // The music starts over at most half a second after it ends.
+    if (game_.SndMode(text::kSndOmakeBGM) != text::kSndStopped) return;
+    game_.CloseSnd(text::kSndOmakeBGM);
+    game_.PlaySnd(text::kSndOmakeBGM);
 }
 
 void ACD_OmakeCG0A::Form_Unload(bool& cancel) {
-    // The quit question arrives with the screen flow.
-    (void)cancel;
+    GameState& gs = game_.State();
+    if (gs.ScreenSwitching) {
+        gs.ScreenSwitching = kFalse;
+        game_.CloseSnd(text::kSndOmakeBGM);
+        timerSnd_.stop();
+        return;
+    }
+    game_.ConfirmQuit(this, cancel);
 }
 
 }  // namespace orv::ui

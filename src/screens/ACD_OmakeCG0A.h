@@ -19,11 +19,15 @@ public:
     QTimer& TimerSnd() { return timerSnd_; }
     const Controls& Widgets() const { return controls_; }
 
+    // Timer handler: what one tick does (the timer calls it).
+    void TimerSnd_Timer();
+
 protected:
+    void Form_Activate() override;
     void Form_Unload(bool& cancel) override;
 
 private:
-    [[maybe_unused]] GameApp& game_;  // for the screen flow
+    GameApp& game_;
     Controls controls_;
     QTimer timerSnd_;
 };

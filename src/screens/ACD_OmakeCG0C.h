@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QTimer>
 
+#include "core/Types.h"
 #include "platform/Controls.h"
 #include "platform/Form.h"
 
@@ -22,14 +23,29 @@ public:
     QTimer& TimerSnd() { return timerSnd_; }
     const Controls& Widgets() const { return controls_; }
 
+    // Twips per scroll tick: 2 with smooth scrolling ticked on the title, else 4.
+    Integer ScrollStep() const { return scrollStep_; }
+    // Image1.Top in twips, kept exactly; the widget only has whole pixels.
+    int Image1Top() const { return image1Top_; }
+
+    // Timer handlers: what one tick does (the timers call these).
+    void Timer1_Timer();
+    void TimerSnd_Timer();
+
 protected:
+    void Form_Activate() override;
     void Form_Unload(bool& cancel) override;
 
 private:
-    [[maybe_unused]] GameApp& game_;  // for the screen flow
+    void Image1_Click();
+    void SetImage1Top(int twips);
+
+    GameApp& game_;
     Controls controls_;
     QTimer timer1_;
     QTimer timerSnd_;
+    Integer scrollStep_ = 0;  // a tick before the first activation moves nothing
+    int image1Top_ = 0;
 };
 
 }  // namespace orv::ui

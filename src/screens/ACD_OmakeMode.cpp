@@ -5,11 +5,40 @@
 namespace orv::ui {
 
 ACD_OmakeMode::ACD_OmakeMode(GameApp& game)
-    : Form(assets::Screen("ACD_OmakeMode")), game_(game), controls_(Client(), Spec()) {}
+    : Form(assets::Screen("ACD_OmakeMode")), game_(game), controls_(Client(), Spec()) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    for (int index : {0, 2})
+        connect(Command_Omake(index), &QAbstractButton::clicked, this,
+                [this, index] { Command_Omake_Click(index); });
+    connect(Command_Exit(), &QAbstractButton::clicked, this, [this] { Command_Exit_Click(); });
+    // Form_Load: the desktop's corner; whoever opens the menu moves it next.
+    SetTop(0);
+    SetLeft(0);
+}
+
+void ACD_OmakeMode::Form_Activate() {
+    // A viewer's music ends when the menu comes back.
+    game_.CloseAllSnd();
+    // The viewers opened from here come back here.
+    game_.State().FromOmakeMode = kTrue;
+}
+
+void ACD_OmakeMode::Command_Omake_Click(int Index) {
+    if (Index == 0) game_.SwitchForm(ScreenId::ACD_OmakeCG0A, this);
+    if (Index == 2) game_.SwitchForm(ScreenId::ACD_OmakeCG0C, this);
+}
+
+void ACD_OmakeMode::Command_Exit_Click() {
+    game_.SwitchForm(ScreenId::ACD_Sub, this);
+}
 
 void ACD_OmakeMode::Form_Unload(bool& cancel) {
-    // The quit question arrives with the screen flow.
-    (void)cancel;
+    GameState& gs = game_.State();
+    if (gs.ScreenSwitching) {
+        gs.ScreenSwitching = kFalse;
+        return;
+    }
+    game_.ConfirmQuit(this, cancel);
 }
 
 }  // namespace orv::ui

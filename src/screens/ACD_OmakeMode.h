@@ -21,10 +21,14 @@ public:
     const Controls& Widgets() const { return controls_; }
 
 protected:
+    void Form_Activate() override;
     void Form_Unload(bool& cancel) override;
 
 private:
-    [[maybe_unused]] GameApp& game_;  // for the screen flow
+    void Command_Omake_Click(int Index);
+    void Command_Exit_Click();
+
+    GameApp& game_;
     Controls controls_;
 };
 

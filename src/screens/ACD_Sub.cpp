@@ -1,14 +1,66 @@
 #include "screens/ACD_Sub.h"
 
+#include "core/IniFile.h"
 #include "platform/Program.h"
 #include "screens/GameApp.h"
 
 namespace orv::ui {
+namespace {
+
+// Sections and keys of the settings file.
+constexpr const char* kSound = "Sound";
+constexpr const char* kBGM = "BGM";
+constexpr const char* kSE = "SE";
+constexpr const char* kSpec = "SPEC";
+constexpr const char* kLow = "LOW";
+constexpr const char* kClr = "CLR";
+constexpr const char* kSet = "1";
+constexpr const char* kUnset = "0";
+
+}  // namespace
 
 ACD_Sub::ACD_Sub(GameApp& game)
     : Form(assets::Screen("ACD_Sub")), game_(game), controls_(this, Spec()) {
     connect(Command4(), &QAbstractButton::clicked, this, [this] { Command4_Click(); });
+    connect(Command_Omake(), &QAbstractButton::clicked, this, [this] { Command_Omake_Click(); });
     connect(Command2(), &QAbstractButton::clicked, this, [this] { Command2_Click(); });
+    // Every change of a box is its click, the player's and the activation's
+    // alike: ticking a box from the file writes the same "1" back.
+    connect(CheckBGM(), &QCheckBox::toggled, this, [this] { CheckBGM_Click(); });
+    connect(CheckSE(), &QCheckBox::toggled, this, [this] { CheckSE_Click(); });
+    connect(LowSpecMode(), &QCheckBox::toggled, this, [this] { LowSpecMode_Click(); });
+}
+
+void ACD_Sub::Form_Activate() {
+    // Whatever the last screen left playing stops here.
+    game_.CloseAllSnd();
+    // The file only ever ticks a box or shows the bonus; it never takes one back.
+    if (ReadIni(kBGM, kSound, game_.SettingsPath()) == kSet) CheckBGM()->setChecked(true);
+    if (ReadIni(kSE, kSound, game_.SettingsPath()) == kSet) CheckSE()->setChecked(true);
+    if (ReadIni(kLow, kSpec, game_.SettingsPath()) == kSet) LowSpecMode()->setChecked(true);
+    const bool ch2 = ReadIni("CH2", kClr, game_.SettingsPath()) == kSet;
+    const bool ch1 = ReadIni("CH1", kClr, game_.SettingsPath()) == kSet;
+    const bool ch0 = ReadIni("CH0", kClr, game_.SettingsPath()) == kSet;
+    if (ch2 && ch1 && ch0) {
+        Command_Omake()->setVisible(true);
+        // Viewers opened from a battle after this lead on into the game.
+        game_.State().FromOmakeMode = kFalse;
+    }
+}
+
+void ACD_Sub::writeOption(QCheckBox* box, const char* key, const char* section) {
+    // A failed write leaves the option for this run only.
+    WriteIni(box->isChecked() ? kSet : kUnset, key, section, game_.SettingsPath());
+}
+
+void ACD_Sub::CheckBGM_Click() {
+    writeOption(CheckBGM(), kBGM, kSound);
+}
+void ACD_Sub::CheckSE_Click() {
+    writeOption(CheckSE(), kSE, kSound);
+}
+void ACD_Sub::LowSpecMode_Click() {
+    writeOption(LowSpecMode(), kLow, kSpec);
 }
 
 void ACD_Sub::Command4_Click() {
@@ -16,6 +68,10 @@ void ACD_Sub::Command4_Click() {
     gs.CharaIndex = 0;
     gs.StageIndex = 0;
     game_.OpenBattleScreen();
+}
+
+void ACD_Sub::Command_Omake_Click() {
+    game_.OpenOmakeMode();
 }
 
 void ACD_Sub::Command2_Click() {

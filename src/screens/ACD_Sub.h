@@ -1,5 +1,6 @@
 #pragma once
 // The title screen: start, bonus and quit buttons and the three option boxes.
+// It stays loaded for the whole run; its boxes are the game's live options.
 #include <QCheckBox>
 
 #include "platform/Controls.h"
@@ -24,11 +25,17 @@ public:
     const Controls& Widgets() const { return controls_; }
 
 protected:
+    void Form_Activate() override;
     void Form_Unload(bool& cancel) override;
 
 private:
     void Command4_Click();
+    void Command_Omake_Click();
     void Command2_Click();
+    void CheckBGM_Click();
+    void CheckSE_Click();
+    void LowSpecMode_Click();
+    void writeOption(QCheckBox* box, const char* key, const char* section);
 
     GameApp& game_;
     Controls controls_;

@@ -2,6 +2,9 @@
 
 #include "core/Startup.h"
 #include "platform/AppFolder.h"
+#include "platform/Program.h"
+#include "platform/MessageBox.h"
+#include "rules/EndOfBattle.h"
 #include "rules/Texts.h"
 #include "screens/ACD_Continue.h"
 #include "screens/ACD_Main.h"
@@ -16,7 +19,23 @@ namespace {
 
 size_t slot(ScreenId id) { return static_cast<size_t>(id); }
 
+constexpr const char* kSettingsFile = "\\Pelmo.ini";
+
 }  // namespace
+
+bool AskQuitQuestion(QWidget* parent) {
+    return AskYesNo(parent, QString::fromUtf8(text::kQuitQuestion),
+                    QString::fromUtf8(text::kQuitTitle));
+}
+
+void GameApp::ConfirmQuit(QWidget* parent, bool& cancel) {
+    if (!AskQuitQuestion(parent)) {
+        cancel = true;
+        return;
+    }
+    CloseAllSnd();
+    EndProgram(0);
+}
 
 GameApp::GameApp(std::optional<std::uint32_t> seed) {
     state_.Rng.Seed(seed ? *seed : UniformRandom::ClockSeed());
@@ -71,6 +90,15 @@ void GameApp::OpenBattleScreen() {
     sub.hide();
 }
 
+void GameApp::OpenOmakeMode() {
+    ACD_Sub& sub = Sub();
+    Form& menu = FormOf(ScreenId::ACD_OmakeMode);
+    menu.SetTop(sub.Top());
+    menu.SetLeft(sub.Left());
+    menu.ShowForm();
+    sub.hide();
+}
+
 void GameApp::SwitchForm(ScreenId newForm, Form* oldForm) {
     Form& next = FormOf(newForm);
     next.SetTop(oldForm->Top());
@@ -82,6 +110,19 @@ void GameApp::SwitchForm(ScreenId newForm, Form* oldForm) {
     }
     state_.ScreenSwitching = kTrue;
     oldForm->Unload();
+}
+
+void GameApp::LeaveOmakeCG0A(Form& Viewer) {
+    SwitchForm(orv::LeaveOmakeCG0A(state_), &Viewer);
+}
+
+void GameApp::LeaveOmakeCG0C(Form& Viewer) {
+    SwitchForm(orv::LeaveOmakeCG0C(state_), &Viewer);
+}
+
+std::string GameApp::SettingsPath() const {
+    if (settingsOverride_) return *settingsOverride_;
+    return ResolveAppPath(kSettingsFile).toStdString();
 }
 
 // The full path of a sound is also the name of its device.

@@ -10,11 +10,16 @@
 #include "core/BattleView.h"
 #include "core/GameState.h"
 
+class QWidget;
+
 namespace orv::ui {
 
 class Form;
 class ACD_Sub;
 class ACD_Main;
+
+// The quit question of every screen but the title; true when the answer is Yes.
+bool AskQuitQuestion(QWidget* parent);
 
 class GameApp {
 public:
@@ -26,6 +31,10 @@ public:
 
     GameState& State() { return state_; }
 
+    // The user closed a window (or chose to quit): ask, and on Yes close every
+    // sound and end the game; on No set cancel and the screen stays as it was.
+    void ConfirmQuit(QWidget* parent, bool& cancel);
+
     // The single instance of a screen, created (loaded) on first use.
     Form& FormOf(ScreenId id);
     ACD_Sub& Sub();
@@ -36,10 +45,22 @@ public:
 
     // The title's start: a fresh battle screen where the title stands.
     void OpenBattleScreen();
+    // The title's bonus button: the bonus menu where the title stands.
+    void OpenOmakeMode();
 
     // The new screen takes the old one's place, is shown and focused, and the
     // old one is unloaded without a question.
     void SwitchForm(ScreenId newForm, Form* oldForm);
+
+    // A click on a bonus viewer: back to the bonus menu, or on into the game.
+    void LeaveOmakeCG0A(Form& Viewer);
+    void LeaveOmakeCG0C(Form& Viewer);
+
+    // The settings file, "\Pelmo.ini" in the application folder, looked up
+    // anew for every access so a file that appears or moves is found.
+    std::string SettingsPath() const;
+    // Tests keep their settings file out of the shared application folder.
+    void UseSettingsFile(const std::string& path) { settingsOverride_ = path; }
 
     // Sounds by relative path ("\snd\MainBGM.wav").
     void PlaySnd(const std::string& relativePath);
@@ -53,6 +74,7 @@ private:
 
     GameState state_;
     std::array<QPointer<Form>, 6> forms_;
+    std::optional<std::string> settingsOverride_;
 };
 
 }  // namespace orv::ui

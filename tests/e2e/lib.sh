@@ -132,3 +132,17 @@ e2e_wait_other_window() {
     done
     return 1
 }
+
+# A private copy of the game (binary, img/, snd/) in its own folder, so a test
+# has its own settings file. Prints the new binary's path.
+e2e_private_copy() {
+    local game="$1" dir="$2"
+    mkdir -p "$dir"
+    cp "$game" "$dir/" && cp -r "$(dirname "$game")/img" "$(dirname "$game")/snd" "$dir/"
+    echo "$dir/$(basename "$game")"
+}
+
+# A region of a screenshot as text, for comparing two looks of the same spot.
+e2e_region() {
+    convert "$E2E_SHOTS/$1.png" -crop "$4x$5+$2+$3" +repage -depth 8 rgb:- | md5sum | cut -d' ' -f1
+}

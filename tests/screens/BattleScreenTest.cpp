@@ -1,6 +1,7 @@
 // The battle screen: grid set-up, pictures of cells, routing of clicks and
 // ticks into the engine, and the end of a battle.
 #include <QLabel>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include "platform/AppFolder.h"
@@ -11,6 +12,13 @@
 #include "screens/ACD_Main.h"
 #include "screens/ACD_Sub.h"
 #include "screens/GameApp.h"
+
+// A settings file of the test's own, so a Pelmo.ini left beside the binary
+// by a player never changes what the test sees.
+static std::string scratchSettings() {
+    static QTemporaryDir dir;
+    return (dir.path() + QStringLiteral("/Pelmo.ini")).toStdString();
+}
 
 using namespace orv;
 using namespace orv::ui;
@@ -49,14 +57,17 @@ private slots:
 
     void gridsAreSetUpWithTheirFieldPictures() {
         GameApp game(7);
+        game.UseSettingsFile(scratchSettings());
         game.Main();
         game.OpenBattleScreen();
         ACD_Main* main = game.Main_();
         QVERIFY(main && main->isVisible());
         QVERIFY(!game.Sub().isVisible());
 
-        const QImage fieldE = LoadAppPicture("\\img\\Stage1-FG_E.bmp").convertToFormat(QImage::Format_RGB32);
-        const QImage fieldM = LoadAppPicture("\\img\\Stage1-FG_M.bmp").convertToFormat(QImage::Format_RGB32);
+        const QImage fieldE =
+            LoadAppPicture("\\img\\Stage1-FG_E.bmp").convertToFormat(QImage::Format_RGB32);
+        const QImage fieldM =
+            LoadAppPicture("\\img\\Stage1-FG_M.bmp").convertToFormat(QImage::Format_RGB32);
         for (FlexGrid* g : {main->FG_E(), main->FG_M()}) {
             QCOMPARE(g->Cols(), 19);
             QCOMPARE(g->Rows(), 9);
@@ -73,9 +84,12 @@ private slots:
         auto piece = [](const QImage& field, int c, int r) {
             return field.copy(c * 30, r * 30, 30, 30);
         };
-        QCOMPARE(main->FG_E()->CellPictureAt(0, 0).convertToFormat(QImage::Format_RGB32), piece(fieldE, 0, 0));
-        QCOMPARE(main->FG_E()->CellPictureAt(18, 8).convertToFormat(QImage::Format_RGB32), piece(fieldE, 18, 8));
-        QCOMPARE(main->FG_M()->CellPictureAt(18, 8).convertToFormat(QImage::Format_RGB32), piece(fieldM, 18, 8));
+        QCOMPARE(main->FG_E()->CellPictureAt(0, 0).convertToFormat(QImage::Format_RGB32),
+                 piece(fieldE, 0, 0));
+        QCOMPARE(main->FG_E()->CellPictureAt(18, 8).convertToFormat(QImage::Format_RGB32),
+                 piece(fieldE, 18, 8));
+        QCOMPARE(main->FG_M()->CellPictureAt(18, 8).convertToFormat(QImage::Format_RGB32),
+                 piece(fieldM, 18, 8));
         QVERIFY(main->FG_M()->CellPictureAt(5, 5) != main->FG_E()->CellPictureAt(5, 5));
 
         // The battle screen opens where the title stood, at stage 1.
@@ -94,6 +108,7 @@ private slots:
 
     void clicksAndTicksPlayABattle() {
         GameApp game(11);
+        game.UseSettingsFile(scratchSettings());
         game.Main();
         game.OpenBattleScreen();
         ACD_Main* main = game.Main_();
@@ -137,6 +152,7 @@ private slots:
 
     void menusAskBeforeQuittingAndReturnToTheTitleWhereTheBattleStood() {
         GameApp game(5);
+        game.UseSettingsFile(scratchSettings());
         game.Main();
         game.OpenBattleScreen();
         QPointer<ACD_Main> main = game.Main_();
@@ -167,6 +183,7 @@ private slots:
 
     void messageLineSlidesInTwips() {
         GameApp game(3);
+        game.UseSettingsFile(scratchSettings());
         game.Main();
         game.OpenBattleScreen();
         ACD_Main* main = game.Main_();

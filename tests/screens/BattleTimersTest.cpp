@@ -149,7 +149,10 @@ private slots:
     }
 
     void musicSwitchedOffSendsNoMusicCommandAtAll() {
+        // Ticking the box writes the settings file; keep it out of the shared folder.
+        QTemporaryDir settings;
         GameApp game(1);
+        game.UseSettingsFile(settings.filePath("Pelmo.ini").toStdString());
         game.Main();
         game.Sub().CheckBGM()->setChecked(true);
         commands.clear();

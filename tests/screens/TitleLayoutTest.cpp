@@ -1,11 +1,19 @@
 // The title window is built from its geometry table.
 #include <QCheckBox>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include "assets/Layouts.h"
 #include "platform/Twips.h"
 #include "screens/ACD_Sub.h"
 #include "screens/GameApp.h"
+
+// A settings file of the test's own, so a Pelmo.ini left beside the binary
+// by a player never changes what the test sees.
+static std::string scratchSettings() {
+    static QTemporaryDir dir;
+    return (dir.path() + QStringLiteral("/Pelmo.ini")).toStdString();
+}
 
 using namespace orv;
 using namespace orv::ui;
@@ -15,6 +23,7 @@ class TitleLayoutTest : public QObject {
 private slots:
     void windowHasCaptionAndClientSize() {
         GameApp game;
+        game.UseSettingsFile(scratchSettings());
         game.Main();
         ACD_Sub& sub = game.Sub();
         QVERIFY(sub.isVisible());
@@ -26,6 +35,7 @@ private slots:
 
     void controlsStandAtTheirRectangles() {
         GameApp game;
+        game.UseSettingsFile(scratchSettings());
         game.Main();
         const auto& spec = assets::Screen("ACD_Sub");
         QCOMPARE(game.Sub().Widgets().All().size(), qsizetype(spec.controls.size()));
