@@ -22,7 +22,14 @@ e2e_start_x() {
             export DISPLAY=":$n"
             local i
             for i in $(seq 1 50); do
-                xdpyinfo >/dev/null 2>&1 && return 0
+                # Ours only if our server is still alive: another test may
+                # have taken the same display number a moment before.
+                kill -0 "$E2E_XVFB_PID" 2>/dev/null || break
+                if xdpyinfo >/dev/null 2>&1; then
+                    sleep 0.1
+                    kill -0 "$E2E_XVFB_PID" 2>/dev/null && return 0
+                    break
+                fi
                 sleep 0.1
             done
             kill "$E2E_XVFB_PID" 2>/dev/null || true
