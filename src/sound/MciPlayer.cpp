@@ -1,8 +1,6 @@
 #include "sound/MciPlayer.h"
 
-#define SDL_MAIN_HANDLED  // the game owns main(); SDL only plays sound
-#include <SDL.h>
-#include <SDL_mixer.h>
+#include "sound/SdlApi.h"
 
 #include <algorithm>
 #include <cstring>
@@ -124,9 +122,9 @@ MciPlayer::Decoded MciPlayer::Decode(const std::string& name) {
         const Decoded old = kept->second;
         decoded_.erase(kept);
         if (old.size == fresh.size && old.written == fresh.written) return old;
-        Mix_FreeChunk(old.chunk);
+        Sdl()->FreeChunk(old.chunk);
     }
-    fresh.chunk = Mix_LoadWAV(name.c_str());
+    fresh.chunk = Sdl()->LoadWAV(name.c_str());
     return fresh;
 }
 
@@ -134,14 +132,14 @@ std::uint32_t MciPlayer::Play(const std::string& name) {
     const auto it = devices_.find(name);
     if (it == devices_.end()) return kMciNotOpen;
     // Our devices keep no position: play always starts at the beginning.
-    Mix_PlayChannel(it->second.channel, it->second.sound.chunk, 0);
+    Sdl()->PlayChannel(it->second.channel, it->second.sound.chunk, 0);
     return kMciOk;
 }
 
 std::uint32_t MciPlayer::Close(const std::string& name) {
     const auto it = devices_.find(name);
     if (it == devices_.end()) return kMciNotOpen;
-    Mix_HaltChannel(it->second.channel);
+    Sdl()->HaltChannel(it->second.channel);
     decoded_[name] = it->second.sound;
     channelTaken_[static_cast<std::size_t>(it->second.channel)] = false;
     devices_.erase(it);
@@ -154,23 +152,25 @@ void MciPlayer::CloseAll() {
 
 bool MciPlayer::IsPlaying(const std::string& name) const {
     const auto it = devices_.find(name);
-    return it != devices_.end() && Mix_Playing(it->second.channel) != 0;
+    return it != devices_.end() && Sdl()->Playing(it->second.channel) != 0;
 }
 
 bool MciPlayer::EnsureAudio() {
     if (audio_ != Audio::NotTried) return audio_ == Audio::Open;
     audio_ = Audio::Failed;
+    const SdlApi* sdl = Sdl();
+    if (!sdl) return false;  // no sound libraries: a silent game
     // Another player holds the mixer (tests only); sharing channels would mix
     // up both players' devices.
-    if (Mix_QuerySpec(nullptr, nullptr, nullptr) != 0) return false;
+    if (sdl->QuerySpec(nullptr, nullptr, nullptr) != 0) return false;
 
-    SDL_SetMainReady();
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");  // Ctrl+C belongs to the game
-    SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Orvalis");
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
+    sdl->SetMainReady();
+    sdl->SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");  // Ctrl+C belongs to the game
+    sdl->SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Orvalis");
+    if (sdl->InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
     sdlAudioInit_ = true;
-    if (Mix_OpenAudio(kRate, MIX_DEFAULT_FORMAT, 2, kChunkFrames) != 0) return false;
-    channelTaken_.assign(static_cast<std::size_t>(Mix_AllocateChannels(kChannels)), false);
+    if (sdl->OpenAudio(kRate, MIX_DEFAULT_FORMAT, 2, kChunkFrames) != 0) return false;
+    channelTaken_.assign(static_cast<std::size_t>(Sdl()->AllocateChannels(kChannels)), false);
     audio_ = Audio::Open;
     return true;
 }
@@ -179,7 +179,7 @@ int MciPlayer::TakeChannel() {
     auto free = std::find(channelTaken_.begin(), channelTaken_.end(), false);
     if (free == channelTaken_.end()) {
         const std::size_t had = channelTaken_.size();
-        const int now = Mix_AllocateChannels(static_cast<int>(had * 2));
+        const int now = Sdl()->AllocateChannels(static_cast<int>(had * 2));
         if (now <= static_cast<int>(had)) return -1;  // out of memory: no device
         channelTaken_.resize(static_cast<std::size_t>(now), false);
         free = channelTaken_.begin() + static_cast<std::ptrdiff_t>(had);
@@ -190,10 +190,10 @@ int MciPlayer::TakeChannel() {
 
 void MciPlayer::Shutdown() {
     CloseAll();
-    for (const auto& [name, sound] : decoded_) Mix_FreeChunk(sound.chunk);
+    for (const auto& [name, sound] : decoded_) Sdl()->FreeChunk(sound.chunk);
     decoded_.clear();
-    if (audio_ == Audio::Open) Mix_CloseAudio();
-    if (sdlAudioInit_) SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    if (audio_ == Audio::Open) Sdl()->CloseAudio();
+    if (sdlAudioInit_) Sdl()->QuitSubSystem(SDL_INIT_AUDIO);
     sdlAudioInit_ = false;
     channelTaken_.clear();
     audio_ = Audio::NotTried;
