@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "BenchKit.h"
 #include "platform/MessageBox.h"
 #include "screens/ACD_Main.h"
 #include "screens/ACD_Sub.h"
@@ -17,35 +18,12 @@
 
 using namespace orv;
 using namespace orv::ui;
+using namespace orv::bench;
 
 namespace {
 
-long residentKb() {
-    QFile f(QStringLiteral("/proc/self/status"));
-    if (!f.open(QIODevice::ReadOnly)) return -1;
-    for (const QByteArray& line : f.readAll().split('\n'))
-        if (line.startsWith("VmRSS:")) return line.mid(6).trimmed().split(' ').first().toLong();
-    return -1;
-}
-
-// Notes when a given grid cell has been painted.
-class PaintWatch : public QObject {
-public:
-    QRect cell;
-    bool painted = false;
-    bool eventFilter(QObject*, QEvent* e) override {
-        if (e->type() == QEvent::Paint && static_cast<QPaintEvent*>(e)->rect().intersects(cell))
-            painted = true;
-        return false;
-    }
-};
-
 void click(FlexGrid* g, int c, int r) {
     QTest::mouseClick(g, Qt::LeftButton, Qt::NoModifier, g->CellRect(c, r).center());
-}
-
-void waitFor(const std::function<bool()>& done) {
-    while (!done()) QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
 }
 
 }  // namespace
@@ -61,7 +39,7 @@ int main(int argc, char** argv) {
         game.OpenBattleScreen();
         QPointer<ACD_Main> main = game.Main_();
         GameState& gs = main->Engine().gs;
-        waitFor([&] { return gs.GamePhase != "InitDeploy"; });
+        WaitFor([&] { return gs.GamePhase != "InitDeploy"; });
         for (int c = 0; c < 3; ++c) click(main->FG_M(), c, 0);
         for (int c = 0; c < 4; ++c) click(main->FG_M(), c, 8);
         PaintWatch watch;
@@ -69,19 +47,19 @@ int main(int argc, char** argv) {
         for (int r = 0; r < 9 && main && latencies.size() < 100; ++r) {
             for (int c = 0; c < 19 && main && latencies.size() < 100; ++c) {
                 if (!gs.Board_E(c, r).empty()) continue;  // keep the battle going
-                waitFor([&] { return !main || gs.GamePhase == "PLAYER_TURN" || gs.GamePhase.empty(); });
+                WaitFor([&] { return !main || gs.GamePhase == "PLAYER_TURN" || gs.GamePhase.empty(); });
                 if (!main || gs.GamePhase.empty()) break;
-                watch.cell = main->FG_E()->CellRect(c, r);
+                watch.area = main->FG_E()->CellRect(c, r);
                 watch.painted = false;
                 QElapsedTimer t;
                 t.start();
                 click(main->FG_E(), c, r);
-                waitFor([&] { return watch.painted; });
+                WaitFor([&] { return watch.painted; });
                 latencies.push_back(t.nsecsElapsed() / 1e6);
             }
         }
         if (main) main->RetTitle_Click();
-        waitFor([&] { return main.isNull(); });
+        WaitFor([&] { return main.isNull(); });
     }
     std::sort(latencies.begin(), latencies.end());
     std::printf("click_to_repaint_ms: median %.3f, p90 %.3f, max %.3f (n=%zu)\n",
@@ -93,8 +71,8 @@ int main(int argc, char** argv) {
         game.OpenBattleScreen();
         QPointer<ACD_Main> main = game.Main_();
         main->RetTitle_Click();
-        waitFor([&] { return main.isNull(); });
-        if (i == 1 || i == 10 || i == 50 || i == 100) std::printf(" [%d]=%ld", i, residentKb());
+        WaitFor([&] { return main.isNull(); });
+        if (i == 1 || i == 10 || i == 50 || i == 100) std::printf(" [%d]=%ld", i, ResidentKb());
     }
     std::printf("\n");
     return 0;

@@ -11,6 +11,7 @@
 #include <functional>
 #include <vector>
 
+#include "BenchKit.h"
 #include "platform/MessageBox.h"
 #include "screens/ACD_Main.h"
 #include "screens/ACD_Sub.h"
@@ -18,29 +19,9 @@
 
 using namespace orv;
 using namespace orv::ui;
+using namespace orv::bench;
 
 namespace {
-
-long residentKb() {
-    QFile f(QStringLiteral("/proc/self/status"));
-    if (!f.open(QIODevice::ReadOnly)) return -1;
-    for (const QByteArray& line : f.readAll().split('\n'))
-        if (line.startsWith("VmRSS:")) return line.mid(6).trimmed().split(' ').first().toLong();
-    return -1;
-}
-
-class PaintSeen : public QObject {
-public:
-    bool seen = false;
-    bool eventFilter(QObject*, QEvent* e) override {
-        if (e->type() == QEvent::Paint) seen = true;
-        return false;
-    }
-};
-
-void waitFor(const std::function<bool()>& done) {
-    while (!done()) QApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
-}
 
 double median(std::vector<double> v) {
     std::sort(v.begin(), v.end());
@@ -55,28 +36,28 @@ int main(int argc, char** argv) {
     GameApp game(7);
     game.Main();
     ACD_Sub& sub = game.Sub();
-    waitFor([&] { return sub.isVisible(); });
+    WaitFor([&] { return sub.isVisible(); });
 
     std::vector<double> toBattle, toTitle;
-    PaintSeen titlePaint;
+    PaintWatch titlePaint;
     sub.installEventFilter(&titlePaint);
     for (int trip = 1; trip <= 200; ++trip) {
         QElapsedTimer t;
         t.start();
         QTest::mouseClick(sub.Command4(), Qt::LeftButton);
         QPointer<ACD_Main> main = game.Main_();
-        PaintSeen battlePaint;
+        PaintWatch battlePaint;
         main->Client()->installEventFilter(&battlePaint);
-        waitFor([&] { return battlePaint.seen; });
+        WaitFor([&] { return battlePaint.painted; });
         toBattle.push_back(t.nsecsElapsed() / 1e6);
 
-        titlePaint.seen = false;
+        titlePaint.painted = false;
         t.restart();
         main->RetTitle_Click();
-        waitFor([&] { return titlePaint.seen && main.isNull(); });
+        WaitFor([&] { return titlePaint.painted && main.isNull(); });
         toTitle.push_back(t.nsecsElapsed() / 1e6);
         if (trip == 1 || trip == 20 || trip == 100 || trip == 200)
-            std::printf("trip %d: rss %ld kB\n", trip, residentKb());
+            std::printf("trip %d: rss %ld kB\n", trip, ResidentKb());
     }
     std::printf("title->battle click to painted: median %.2f ms, max %.2f ms\n", median(toBattle),
                 *std::max_element(toBattle.begin(), toBattle.end()));

@@ -147,26 +147,34 @@ QImage PaintShotMark(QSize size, bool player) {
     return image;
 }
 
-QImage PaintCommandIcon(QSize size, bool player) {
+namespace {
+
+// A status-panel vehicle icon: blue for the player, red for the computer;
+// `aspect` is the vehicle's height to width.
+template <typename DrawVehicle>
+QImage PaintVehicleIcon(QSize size, bool player, qreal aspect, DrawVehicle draw) {
     QImage image = NewCanvas(size.width(), size.height());
     QPainter p(&image);
     Smooth(p);
     p.fillRect(image.rect(), kStatusPanelColour);
     const QColor body = player ? QColor(84, 138, 220) : QColor(214, 74, 60);
-    const qreal w = size.width(), h = size.height();
-    DrawCommandTruck(p, QRectF(1, h / 2 - (w - 2) * 0.32, w - 2, (w - 2) * 0.64), body, Qt::black);
+    const qreal w = size.width() - 2, h = size.height();
+    draw(p, QRectF(1, h / 2 - w * aspect / 2, w, w * aspect), body);
     return image;
 }
 
+}  // namespace
+
+QImage PaintCommandIcon(QSize size, bool player) {
+    return PaintVehicleIcon(size, player, 0.64, [](QPainter& p, const QRectF& r, const QColor& c) {
+        DrawCommandTruck(p, r, c, Qt::black);
+    });
+}
+
 QImage PaintCombatIcon(QSize size, bool player) {
-    QImage image = NewCanvas(size.width(), size.height());
-    QPainter p(&image);
-    Smooth(p);
-    p.fillRect(image.rect(), kStatusPanelColour);
-    const QColor body = player ? QColor(84, 138, 220) : QColor(214, 74, 60);
-    const qreal w = size.width(), h = size.height();
-    DrawTank(p, QRectF(1, h / 2 - (w - 2) * 0.3, w - 2, (w - 2) * 0.6), body, Qt::black);
-    return image;
+    return PaintVehicleIcon(size, player, 0.6, [](QPainter& p, const QRectF& r, const QColor& c) {
+        DrawTank(p, r, c, Qt::black);
+    });
 }
 
 QImage PaintContinueBanner(QSize size) {
