@@ -4,9 +4,11 @@
 #include <QCloseEvent>
 #include <QMenuBar>
 #include <QPainter>
+#include <QPointer>
 #include <QShowEvent>
 
 #include "platform/Controls.h"
+#include "platform/MessageBox.h"
 #include "platform/Pictures.h"
 #include "platform/Twips.h"
 
@@ -27,6 +29,9 @@ private:
 Form::Form(const assets::ScreenSpec& spec, QWidget* parent)
     : QWidget(parent, Qt::Window), spec_(spec) {
     setObjectName(QString::fromUtf8(spec.name));
+    // Every screen is captioned alike; the role tells them apart to the
+    // desktop's tools (and to the tests that drive the real game).
+    setWindowRole(objectName());
     setWindowTitle(QString::fromUtf8(assets::kCaption));
     setWindowIcon(QIcon(StoredPixmap("App.Icon")));
     setFixedSize(Px(spec.clientWidth), Px(spec.clientHeight));
@@ -63,7 +68,24 @@ void Form::ShowForm() {
 }
 
 bool Form::Unload() {
-    return close();
+    if (unloaded_) return true;
+    bool cancel = false;
+    Form_Unload(cancel);
+    // The handler's question may have let the form be unloaded behind it.
+    if (unloaded_) return true;
+    if (cancel) return false;
+    finishUnload();
+    return true;
+}
+
+void Form::finishUnload() {
+    unloaded_ = true;
+    hide();
+    emit unloaded();
+    if (testAttribute(Qt::WA_DeleteOnClose))
+        WhenNoBoxOpen([form = QPointer<Form>(this)] {
+            if (form) form->deleteLater();
+        });
 }
 
 QWidget* Form::Client() const {
@@ -134,15 +156,10 @@ void Form::showEvent(QShowEvent* event) {
 }
 
 void Form::closeEvent(QCloseEvent* event) {
-    bool cancel = false;
-    Form_Unload(cancel);
-    if (cancel) {
-        event->ignore();
-        return;
-    }
-    event->accept();
-    unloaded_ = true;
-    emit unloaded();
+    // The window system's own close would hide or delete the window on its
+    // terms; the unload does both when it is through.
+    event->ignore();
+    Unload();
 }
 
 void Form::paintEvent(QPaintEvent* event) {

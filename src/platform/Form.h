@@ -4,6 +4,12 @@
 // unload with a chance to cancel (the user closing the window, or code).
 // Top and Left are in twips.
 //
+// Unloading is the form's own business, not the window system's: the unload
+// from code must work even while the user's close of the same window is still
+// asking its question. An unloaded form is hidden at once; one marked
+// Qt::WA_DeleteOnClose is deleted once no box is open any more, so a box's
+// event loop never outlives the form it was opened from.
+//
 // A form may carry a menu bar. Its controls then live on a client widget under
 // the bar, and the window grows by the bar's height so the client area keeps
 // the size of the screen's table.
@@ -33,7 +39,8 @@ public:
 
     // Shows the form modeless (runs Form_Activate) and gives it the focus.
     void ShowForm();
-    // Unloads the form through Form_Unload; returns false when it was cancelled.
+    // Unloads the form through Form_Unload; returns false when it was
+    // cancelled. A form unloaded already stays unloaded (returns true).
     bool Unload();
     bool IsUnloaded() const { return unloaded_; }
 
@@ -64,6 +71,7 @@ private:
     friend class ClientArea;
     void paintBackground(QWidget* surface);
     void layoutClient();
+    void finishUnload();
 
     const assets::ScreenSpec& spec_;
     QPixmap background_;

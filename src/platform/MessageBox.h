@@ -1,6 +1,8 @@
 #pragma once
 // Modal boxes brought to the foreground. Timers keep ticking while one is
-// open. Tests install a responder that answers boxes instead of a person.
+// open, so anything - even the end of a battle and a change of screen - can
+// happen behind it. Tests install a responder that answers boxes instead of a
+// person.
 #include <QString>
 #include <functional>
 
@@ -21,8 +23,17 @@ inline void ShowOk(QWidget* parent, const QString& text, const QString& title) {
     ShowBox(parent, text, title, BoxButtons::Ok);
 }
 
+// Boxes open right now, boxes opened behind other boxes included.
+int OpenBoxCount();
+
+// Runs the task once no box is open: at once when none is, otherwise as soon
+// as the outermost box has been answered. A box's event loop is on the stack
+// until then, and whatever it was opened from must outlive it.
+void WhenNoBoxOpen(std::function<void()> task);
+
 using BoxResponder = std::function<BoxAnswer(const QString& text, const QString& title, BoxButtons)>;
-// Replaces the person answering boxes (tests); an empty responder restores the real boxes.
+// Replaces the person answering boxes (tests); an empty responder restores the
+// real boxes. A responder counts as an open box while it runs.
 void SetBoxResponder(BoxResponder responder);
 
 }  // namespace orv::ui

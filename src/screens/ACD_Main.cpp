@@ -108,12 +108,17 @@ void ACD_Main::StopTimers() {
 
 // --- events -----------------------------------------------------------------
 
+// A battle screen that has been left takes no more input: a click queued
+// before it was hidden must not fire into a finished battle.
+
 void ACD_Main::FG_E_Click() {
+    if (IsUnloaded()) return;
     battle_.gs.EventName = text::kFG_E_Click;
     DispatchGameEvent(battle_, Grid::FG_E);
 }
 
 void ACD_Main::FG_M_Click() {
+    if (IsUnloaded()) return;
     battle_.gs.EventName = text::kFG_M_Click;
     DispatchGameEvent(battle_, Grid::FG_M);
 }
@@ -123,11 +128,13 @@ void ACD_Main::CharaPicTimer_Timer() { orv::CharaPicTimer_Timer(battle_); }
 void ACD_Main::TimerSnd_Timer() { orv::TimerSnd_Timer(battle_); }
 
 void ACD_Main::CpTurn_Timer() {
+    if (IsUnloaded()) return;
     battle_.gs.EventName = text::kWinCP_Timer;
     DispatchGameEvent(battle_, Grid::FG_M);
 }
 
 void ACD_Main::Surrender_Click() {
+    if (IsUnloaded()) return;
     battle_.gs.EventName = text::kCP_Win;
     DispatchGameEvent(battle_, Grid::FG_E);
 }
@@ -143,11 +150,13 @@ void ACD_Main::MainEL_esGameCallBack(std::string& Name) {
 }
 
 void ACD_Main::EndGame_Click() {
+    if (IsUnloaded()) return;
     bool stay = false;
     game_.ConfirmQuit(this, stay);
 }
 
 void ACD_Main::RetTitle_Click() {
+    if (IsUnloaded()) return;
     CloseAllSnd();
     game_.SwitchForm(ScreenId::ACD_Sub, this);
 }

@@ -100,6 +100,9 @@ void GameApp::OpenOmakeMode() {
 }
 
 void GameApp::SwitchForm(ScreenId newForm, Form* oldForm) {
+    // A screen that has been left already leads nowhere any more: the end of
+    // a battle reached behind an open box, or a second click of a double click.
+    if (oldForm->IsUnloaded()) return;
     Form& next = FormOf(newForm);
     next.SetTop(oldForm->Top());
     next.SetLeft(oldForm->Left());
@@ -110,6 +113,9 @@ void GameApp::SwitchForm(ScreenId newForm, Form* oldForm) {
     }
     state_.ScreenSwitching = kTrue;
     oldForm->Unload();
+    // The old screen's unload clears it; nothing may leave it set for the
+    // next close of a window, which would then go without its question.
+    state_.ScreenSwitching = kFalse;
 }
 
 void GameApp::LeaveOmakeCG0A(Form& Viewer) {

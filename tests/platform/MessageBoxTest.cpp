@@ -6,8 +6,11 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "assets/Layouts.h"
+#include "platform/Form.h"
 #include "platform/MessageBox.h"
 
+using namespace orv;
 using namespace orv::ui;
 
 namespace {
@@ -67,6 +70,36 @@ private slots:
         ShowOk(nullptr, QStringLiteral("勝利！"), QStringLiteral("結果"));
         QCOMPARE(seen.buttons, QList<QMessageBox::StandardButton>{QMessageBox::Ok});
         QVERIFY2(ticks >= 3, qPrintable(QString::number(ticks)));
+    }
+
+    // The clock can unload a screen while a box of its own is open (a battle
+    // lost behind the quit question): the screen goes out of sight at once,
+    // but lives until the outermost box is answered, then goes.
+    void aScreenUnloadedBehindItsBoxOutlivesTheBox() {
+        auto* form = new Form(assets::Screen("ACD_Continue"));
+        form->setAttribute(Qt::WA_DeleteOnClose);
+        form->show();
+        QPointer<Form> screen(form);
+        bool hiddenAtOnce = false, aliveUnderTheOuterBox = false;
+        QTimer::singleShot(50, form, [&] {
+            // A second box over the first, and the unload behind both.
+            SeenBox inner;
+            answerWhenOpen(inner, QMessageBox::Ok);
+            ShowOk(form, QStringLiteral("You Lose"), QStringLiteral("戦闘結果"));
+            QVERIFY(form->Unload());
+            hiddenAtOnce = !form->isVisible();
+        });
+        QTimer::singleShot(400, [&] {
+            aliveUnderTheOuterBox = !screen.isNull();
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            box->button(QMessageBox::No)->click();
+        });
+        QVERIFY(!AskYesNo(form, QStringLiteral("終了してよろしいですか？"), QStringLiteral("確認")));
+        QVERIFY(hiddenAtOnce);
+        QVERIFY(aliveUnderTheOuterBox);
+        QCOMPARE(OpenBoxCount(), 0);
+        QTRY_VERIFY(screen.isNull());
     }
 
     void responderAnswersInsteadOfABox() {

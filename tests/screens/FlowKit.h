@@ -1,13 +1,20 @@
 #pragma once
+#include <sys/wait.h>
+#include <unistd.h>
+
 // Shared by the screen-flow tests: a private settings file, a recorder of
 // message boxes and sound commands, and where each screen stands.
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QPointer>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <cstring>
+#include <functional>
+#include <memory>
 
 #include "platform/Form.h"
 #include "platform/MessageBox.h"
@@ -41,17 +48,61 @@ private:
     QTemporaryDir dir_;
 };
 
-// Every box as "title|text"; Yes/No boxes get `yesNo`.
+// A box that a slow player leaves open: its own event loop runs, as a real
+// box's does, so the clock ticks and the battle goes on behind it, until
+// `release` holds; then it is answered.
+struct Hold {
+    QString box;  // "title|text"
+    std::function<bool()> release;
+    BoxAnswer answer = BoxAnswer::Ok;
+};
+
+// Releases a held box after `n` more ticks of the timer (none once it is gone).
+inline std::function<bool()> AfterTicks(QTimer& timer, int n) {
+    auto ticks = std::make_shared<int>(0);
+    QObject::connect(&timer, &QTimer::timeout, &timer, [ticks] { ++*ticks; });
+    return [ticks, n] { return *ticks >= n; };
+}
+
+// Every box as "title|text"; Yes/No boxes get `yesNo`, unless a hold for the
+// box is waiting: the holds are used in order, one box each.
 struct Boxes {
     QStringList seen;
     BoxAnswer yesNo = BoxAnswer::No;
+    QList<Hold> holds;
+    int stuck = 0;  // held boxes whose release never came
+
     void Install() {
         SetBoxResponder([this](const QString& text, const QString& title, BoxButtons buttons) {
-            seen << title + "|" + text;
+            const QString box = title + "|" + text;
+            seen << box;
+            if (!holds.isEmpty() && holds.first().box == box) return holdOpen(holds.takeFirst());
             return buttons == BoxButtons::YesNo ? yesNo : BoxAnswer::Ok;
         });
     }
+    void HoldNext(const QString& box, std::function<bool()> release, BoxAnswer answer) {
+        holds << Hold{box, std::move(release), answer};
+    }
     int Questions() const { return int(seen.filter(QStringLiteral("確認|")).size()); }
+
+private:
+    BoxAnswer holdOpen(const Hold& hold) {
+        QEventLoop loop;
+        QTimer poll;
+        QElapsedTimer waited;
+        waited.start();
+        QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+            if (hold.release()) {
+                loop.quit();
+            } else if (waited.elapsed() > 20000) {
+                ++stuck;
+                loop.quit();
+            }
+        });
+        poll.start(1);
+        loop.exec();
+        return hold.answer;
+    }
 };
 
 inline const QString kQuestion = QStringLiteral("確認|終了してよろしいですか？");
@@ -96,6 +147,42 @@ T& Current(GameApp& game, ScreenId id) {
 inline void Place(Form& f, int top, int left) {
     f.SetTop(top);
     f.SetLeft(left);
+}
+
+// Runs `act` in a child process that must end the game itself; returns its
+// exit status (-1 when it did not exit normally) and the sound commands it
+// sent on the way out.
+struct Ending {
+    int status = -1;
+    QList<QByteArray> sounds;
+};
+inline Ending RunToTheEnd(const std::function<void()>& act) {
+    Ending ending;
+    int pipeFds[2];
+    if (::pipe(pipeFds) != 0) return ending;
+    std::fflush(nullptr);
+    const pid_t child = fork();
+    if (child < 0) return ending;
+    if (child == 0) {
+        ::close(pipeFds[0]);
+        const int out = pipeFds[1];
+        sound::SetMciBackend([out](const std::string& command, char*, std::uint32_t, std::uintptr_t) {
+            const std::string line = command + "\n";
+            (void)!::write(out, line.data(), line.size());
+            return std::uint32_t{0};
+        });
+        act();
+        std::_Exit(3);  // only reached when the game did not end
+    }
+    ::close(pipeFds[1]);
+    QByteArray sent;
+    char buf[256];
+    for (ssize_t n; (n = ::read(pipeFds[0], buf, sizeof buf)) > 0;) sent.append(buf, n);
+    ::close(pipeFds[0]);
+    int status = 0;
+    if (waitpid(child, &status, 0) == child && WIFEXITED(status)) ending.status = WEXITSTATUS(status);
+    ending.sounds = sent.split('\n');
+    return ending;
 }
 
 inline void Click(QWidget* w, QPoint at = {}) {

@@ -1,9 +1,6 @@
 // The way through the game: every change of screen lands where the old
 // screen stood, carries the stage along as the course of a game wants it,
 // and never asks the quit question; closing a window always asks it.
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <QLabel>
 
 #include "FlowKit.h"
@@ -316,34 +313,12 @@ private slots:
             Form& shown = game.FormOf(id);
             QVERIFY(shown.isVisible());
 
-            int pipeFds[2];
-            QCOMPARE(::pipe(pipeFds), 0);
-            std::fflush(nullptr);
-            const pid_t child = fork();
-            QVERIFY(child >= 0);
-            if (child == 0) {
-                ::close(pipeFds[0]);
-                const int out = pipeFds[1];
-                sound::SetMciBackend(
-                    [out](const std::string& command, char*, std::uint32_t, std::uintptr_t) {
-                        const std::string line = command + "\n";
-                        (void)!::write(out, line.data(), line.size());
-                        return std::uint32_t{0};
-                    });
+            const Ending ending = RunToTheEnd([&] {
                 boxes.yesNo = BoxAnswer::Yes;
                 shown.close();
-                std::_Exit(3);  // only reached when Yes did not end the game
-            }
-            ::close(pipeFds[1]);
-            QByteArray sent;
-            char buf[256];
-            for (ssize_t n; (n = ::read(pipeFds[0], buf, sizeof buf)) > 0;) sent.append(buf, n);
-            ::close(pipeFds[0]);
-            int status = 0;
-            QCOMPARE(waitpid(child, &status, 0), child);
-            QVERIFY(WIFEXITED(status));
-            QCOMPARE(WEXITSTATUS(status), 0);
-            QVERIFY(sent.split('\n').contains("close all "));
+            });
+            QCOMPARE(ending.status, 0);
+            QVERIFY(ending.sounds.contains("close all "));
         }
     }
 };
