@@ -210,7 +210,7 @@ void ACD_Main::SetupGrids() {
 void ACD_Main::LoadGridPicture(FlexGrid* grid, PictureStrip& clip, const std::string& file) {
     clip.SetCols(grid->Cols());
     clip.SetRows(grid->Rows());
-    clip.SetPicture(LoadAppPicture(file));
+    clip.SetPicture(LoadAppPicture(file, {clip.Cols(), clip.Rows()}));
     for (int r = 0; r < clip.Rows(); ++r) {
         for (int c = 0; c < clip.Cols(); ++c) {
             grid->SetCol(c);
@@ -228,7 +228,8 @@ void ACD_Main::InitCellPictures() {
     PicTransBack = QImage(w, h, QImage::Format_RGB32);
     PicClipUnit.SetCols(assets::kSpriteCells);
     PicClipUnit.SetRows(1);
-    PicClipUnit.SetPicture(LoadAppPicture("\\img\\×▲爆発[指]爆発[戦].bmp"));
+    PicClipUnit.SetPicture(
+        LoadAppPicture("\\img\\×▲爆発[指]爆発[戦].bmp", {PicClipUnit.Cols(), PicClipUnit.Rows()}));
 }
 
 // --- grids ------------------------------------------------------------------------
@@ -290,7 +291,7 @@ void ACD_Main::SetIconVisible(IconRow row, int index, bool visible) {
 void ACD_Main::LoadPortrait(const std::string& relativePath) {
     PicClipChara.SetCols(assets::kPortraitCells);
     PicClipChara.SetRows(1);
-    PicClipChara.SetPicture(LoadAppPicture(relativePath));
+    PicClipChara.SetPicture(LoadAppPicture(relativePath, {PicClipChara.Cols(), PicClipChara.Rows()}));
 }
 
 void ACD_Main::ShowFace(int cell) {
