@@ -11,6 +11,7 @@ PACKAGES=(
   clang libclang-rt-14-dev
   fonts-ipafont-gothic
   xvfb xdotool x11-utils imagemagick
+  openbox python3
 )
 
 missing=()
