@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPointer>
@@ -26,6 +27,33 @@ private:
     Form* form_;
 };
 
+// Drops the player's input that reaches a screen after it was hidden: a click
+// made just before the screen gave way to another may still be on its way to
+// it. A screen out of sight takes no clicks and no keys; its boxes, windows
+// of their own, still do.
+class HiddenScreenInput : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        switch (event->type()) {
+            case QEvent::MouseButtonPress:
+            case QEvent::MouseButtonRelease:
+            case QEvent::MouseButtonDblClick:
+            case QEvent::KeyPress:
+            case QEvent::KeyRelease:
+            case QEvent::Shortcut:
+                break;
+            default:
+                return false;
+        }
+        auto* widget = qobject_cast<QWidget*>(watched);
+        auto* form = widget ? qobject_cast<Form*>(widget->window()) : nullptr;
+        return form && !form->isVisible();
+    }
+};
+
 Form::Form(const assets::ScreenSpec& spec, QWidget* parent)
     : QWidget(parent, Qt::Window), spec_(spec) {
     setObjectName(QString::fromUtf8(spec.name));
@@ -43,6 +71,11 @@ Form::Form(const assets::ScreenSpec& spec, QWidget* parent)
         setAutoFillBackground(true);
     }
     if (spec.background) background_ = StoredPixmap(spec.background);
+    static HiddenScreenInput* filter = nullptr;
+    if (!filter && QCoreApplication::instance()) {
+        filter = new HiddenScreenInput(QCoreApplication::instance());
+        QCoreApplication::instance()->installEventFilter(filter);
+    }
 }
 
 Form::~Form() = default;

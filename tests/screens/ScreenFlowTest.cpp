@@ -254,6 +254,36 @@ private slots:
         game.Main_()->CpTurn().stop();
     }
 
+    // Clicks the player made as the screen changed arrive at the screen that
+    // gave way: they must not open a second screen, quit or tick an option.
+    void aScreenThatGaveWayTakesNoMoreClicks() {
+        Settings settings;
+        settings.Write(kAllCleared);
+        GameApp game(27);
+        game.UseSettingsFile(settings.Path());
+        game.Main();
+        ACD_Sub& title = game.Sub();
+        Click(title.Command4());
+        ACD_Main* battle = game.Main_();
+        battle->CpTurn().stop();
+        Click(title.Command_Omake());
+        Click(title.CheckSE());
+        QCOMPARE(VisibleScreens(), QStringList{"ACD_Main"});
+        QVERIFY(!title.CheckSE()->isChecked());
+        QCOMPARE(settings.Lines(), (QStringList{"[CLR]", "CH0=1", "CH1=1", "CH2=1"}));
+
+        // The continue screen's answer, clicked twice: one new battle.
+        battle->Surrender_Click();
+        auto& cont = Current<ACD_Continue>(game, ScreenId::ACD_Continue);
+        Click(cont.Image2());
+        ACD_Main* again = game.Main_();
+        again->CpTurn().stop();
+        Click(cont.Image3());
+        QCOMPARE(VisibleScreens(), QStringList{"ACD_Main"});
+        QCOMPARE(game.Main_(), again);
+        QCOMPARE(boxes.Questions(), 0);
+    }
+
     void closingAWindowAsksAndNoKeepsTheScreenGoing() {
         Settings settings;
         settings.Write(kAllCleared);
