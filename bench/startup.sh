@@ -27,3 +27,9 @@ measure() {
 }
 measure "minimal Qt window" "$bin/orvalis-minimal-window"
 measure "orvalis title" "$bin/orvalis"
+# The same build installed into a scratch prefix, with a settings folder of
+# its own: the installed layout's look-ups next to the build tree's.
+prefix="$(mktemp -d)"
+trap 'rm -rf "$prefix"; [ -n "${xvfb:-}" ] && kill $xvfb' EXIT
+cmake --install "$root/build" --prefix "$prefix/p" >/dev/null
+HOME="$prefix" XDG_CONFIG_HOME="$prefix/xdg" measure "orvalis title, installed" "$prefix/p/games/orvalis"

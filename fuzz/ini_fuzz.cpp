@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "core/IniFile.h"
+#include "settings/IniFile.h"
 
 namespace {
 

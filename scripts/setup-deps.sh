@@ -12,6 +12,7 @@ PACKAGES=(
   fonts-ipafont-gothic
   xvfb xdotool x11-utils imagemagick
   openbox python3
+  dpkg-dev desktop-file-utils appstream
 )
 
 missing=()

@@ -12,6 +12,9 @@ int main(int argc, char** argv) {
         Qt::HighDpiScaleFactorRoundingPolicy::Round);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Orvalis"));
+    // Ties the windows to the installed menu entry (and its icon) on desktops
+    // that match them by name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.orvalis.Orvalis"));
     orv::ui::InstallErrorBox();
 
     // "--seed N" replays the same battles; the game itself seeds from the clock.

@@ -41,9 +41,9 @@ BoxAnswer execBox(QWidget* parent, const QString& text, const QString& title, Bo
     const bool yesNo = buttons == BoxButtons::YesNo;
     // On the heap: the box must never be a stack object that its parent's
     // destructor could try to delete.
-    QPointer<QMessageBox> box = new QMessageBox(
-        QMessageBox::NoIcon, title, text, yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
-        parent);
+    QPointer<QMessageBox> box =
+        new QMessageBox(QMessageBox::NoIcon, title, text,
+                        yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent);
     box->setFont(GameFont(9, false));
     // The game's boxes come to the front even when another window has the focus.
     box->setWindowFlag(Qt::WindowStaysOnTopHint);
@@ -64,7 +64,9 @@ void SetBoxResponder(BoxResponder responder) {
     responderSlot() = std::move(responder);
 }
 
-int OpenBoxCount() { return openBoxes; }
+int OpenBoxCount() {
+    return openBoxes;
+}
 
 void WhenNoBoxOpen(std::function<void()> task) {
     if (openBoxes == 0) {

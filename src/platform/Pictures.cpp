@@ -6,14 +6,15 @@
 #include <cstdint>
 
 #include "core/Fatal.h"
-#include "platform/AppFolder.h"
+#include "platform/GameFiles.h"
 
 namespace orv::ui {
 namespace {
 
 std::uint32_t le32(const QByteArray& b, int at) {
     return std::uint32_t(std::uint8_t(b[at])) | std::uint32_t(std::uint8_t(b[at + 1])) << 8 |
-           std::uint32_t(std::uint8_t(b[at + 2])) << 16 | std::uint32_t(std::uint8_t(b[at + 3])) << 24;
+           std::uint32_t(std::uint8_t(b[at + 2])) << 16 |
+           std::uint32_t(std::uint8_t(b[at + 3])) << 24;
 }
 std::uint16_t le16(const QByteArray& b, int at) {
     return std::uint16_t(std::uint8_t(b[at]) | std::uint8_t(b[at + 1]) << 8);

@@ -1,6 +1,5 @@
 #include "screens/ACD_Sub.h"
 
-#include "core/IniFile.h"
 #include "platform/Program.h"
 #include "screens/GameApp.h"
 
@@ -35,12 +34,12 @@ void ACD_Sub::Form_Activate() {
     // Whatever the last screen left playing stops here.
     game_.CloseAllSnd();
     // The file only ever ticks a box or shows the bonus; it never takes one back.
-    if (ReadIni(kBGM, kSound, game_.SettingsPath()) == kSet) CheckBGM()->setChecked(true);
-    if (ReadIni(kSE, kSound, game_.SettingsPath()) == kSet) CheckSE()->setChecked(true);
-    if (ReadIni(kLow, kSpec, game_.SettingsPath()) == kSet) LowSpecMode()->setChecked(true);
-    const bool ch2 = ReadIni("CH2", kClr, game_.SettingsPath()) == kSet;
-    const bool ch1 = ReadIni("CH1", kClr, game_.SettingsPath()) == kSet;
-    const bool ch0 = ReadIni("CH0", kClr, game_.SettingsPath()) == kSet;
+    if (game_.ReadSetting(kBGM, kSound) == kSet) CheckBGM()->setChecked(true);
+    if (game_.ReadSetting(kSE, kSound) == kSet) CheckSE()->setChecked(true);
+    if (game_.ReadSetting(kLow, kSpec) == kSet) LowSpecMode()->setChecked(true);
+    const bool ch2 = game_.ReadSetting("CH2", kClr) == kSet;
+    const bool ch1 = game_.ReadSetting("CH1", kClr) == kSet;
+    const bool ch0 = game_.ReadSetting("CH0", kClr) == kSet;
     if (ch2 && ch1 && ch0) {
         Command_Omake()->setVisible(true);
         // Viewers opened from a battle after this lead on into the game.
@@ -50,7 +49,7 @@ void ACD_Sub::Form_Activate() {
 
 void ACD_Sub::writeOption(QCheckBox* box, const char* key, const char* section) {
     // A failed write leaves the option for this run only.
-    WriteIni(box->isChecked() ? kSet : kUnset, key, section, game_.SettingsPath());
+    game_.WriteSetting(box->isChecked() ? kSet : kUnset, key, section);
 }
 
 void ACD_Sub::CheckBGM_Click() {

@@ -1,9 +1,13 @@
 #include "screens/GameApp.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <cstdio>
+
 #include "core/Startup.h"
-#include "platform/AppFolder.h"
-#include "platform/Program.h"
+#include "platform/GameFiles.h"
 #include "platform/MessageBox.h"
+#include "platform/Program.h"
 #include "rules/EndOfBattle.h"
 #include "rules/Texts.h"
 #include "screens/ACD_Continue.h"
@@ -12,14 +16,15 @@
 #include "screens/ACD_OmakeCG0C.h"
 #include "screens/ACD_OmakeMode.h"
 #include "screens/ACD_Sub.h"
+#include "settings/IniFile.h"
 #include "sound/SndModule.h"
 
 namespace orv::ui {
 namespace {
 
-size_t slot(ScreenId id) { return static_cast<size_t>(id); }
-
-constexpr const char* kSettingsFile = "\\Pelmo.ini";
+size_t slot(ScreenId id) {
+    return static_cast<size_t>(id);
+}
 
 }  // namespace
 
@@ -47,12 +52,18 @@ GameApp::~GameApp() {
 
 Form* GameApp::create(ScreenId id) {
     switch (id) {
-        case ScreenId::ACD_Sub: return new ACD_Sub(*this);
-        case ScreenId::ACD_Main: return new ACD_Main(*this);
-        case ScreenId::ACD_Continue: return new ACD_Continue(*this);
-        case ScreenId::ACD_OmakeMode: return new ACD_OmakeMode(*this);
-        case ScreenId::ACD_OmakeCG0A: return new ACD_OmakeCG0A(*this);
-        case ScreenId::ACD_OmakeCG0C: return new ACD_OmakeCG0C(*this);
+        case ScreenId::ACD_Sub:
+            return new ACD_Sub(*this);
+        case ScreenId::ACD_Main:
+            return new ACD_Main(*this);
+        case ScreenId::ACD_Continue:
+            return new ACD_Continue(*this);
+        case ScreenId::ACD_OmakeMode:
+            return new ACD_OmakeMode(*this);
+        case ScreenId::ACD_OmakeCG0A:
+            return new ACD_OmakeCG0A(*this);
+        case ScreenId::ACD_OmakeCG0C:
+            return new ACD_OmakeCG0C(*this);
     }
     return nullptr;
 }
@@ -62,15 +73,16 @@ Form& GameApp::FormOf(ScreenId id) {
     if (!f || f->IsUnloaded()) {
         f = create(id);
         // An unloaded screen is gone for the game at once, even before Qt deletes it.
-        QObject::connect(f.data(), &Form::unloaded, f.data(),
-                         [this, id, form = f.data()] {
-                             if (forms_[slot(id)] == form) forms_[slot(id)] = nullptr;
-                         });
+        QObject::connect(f.data(), &Form::unloaded, f.data(), [this, id, form = f.data()] {
+            if (forms_[slot(id)] == form) forms_[slot(id)] = nullptr;
+        });
     }
     return *f;
 }
 
-ACD_Sub& GameApp::Sub() { return static_cast<ACD_Sub&>(FormOf(ScreenId::ACD_Sub)); }
+ACD_Sub& GameApp::Sub() {
+    return static_cast<ACD_Sub&>(FormOf(ScreenId::ACD_Sub));
+}
 
 ACD_Main* GameApp::Main_() const {
     return static_cast<ACD_Main*>(forms_[slot(ScreenId::ACD_Main)].data());
@@ -128,7 +140,30 @@ void GameApp::LeaveOmakeCG0C(Form& Viewer) {
 
 std::string GameApp::SettingsPath() const {
     if (settingsOverride_) return *settingsOverride_;
-    return ResolveAppPath(kSettingsFile).toStdString();
+    return SettingsFilePath().toStdString();
+}
+
+std::string GameApp::ReadSetting(const char* key, const char* section) const {
+    return ReadIni(key, section, SettingsPath());
+}
+
+void GameApp::WriteSetting(const char* value, const char* key, const char* section) {
+    const std::string path = SettingsPath();
+    QString problem;
+    if (path.empty()) {
+        problem = Files().settingsProblem;
+    } else {
+        const QString folder = QFileInfo(QString::fromStdString(path)).absolutePath();
+        if (!QDir().mkpath(folder))
+            problem = QStringLiteral("the folder %1 cannot be made").arg(folder);
+        else if (!WriteIni(value, key, section, path))
+            problem = QStringLiteral("%1 cannot be written").arg(QString::fromStdString(path));
+    }
+    if (problem.isEmpty() || settingsWarned_) return;
+    settingsWarned_ = true;
+    std::fprintf(stderr,
+                 "Orvalis: warning: options are not saved (%s); they apply until the game ends\n",
+                 qPrintable(problem));
 }
 
 // The full path of a sound is also the name of its device.
@@ -136,9 +171,15 @@ static std::string soundPath(const std::string& relativePath) {
     return ResolveAppPath(relativePath).toStdString();
 }
 
-void GameApp::PlaySnd(const std::string& relativePath) { sound::PlaySnd(soundPath(relativePath)); }
-void GameApp::CloseSnd(const std::string& relativePath) { sound::CloseSnd(soundPath(relativePath)); }
-void GameApp::CloseAllSnd() { sound::CloseAllSnd(); }
+void GameApp::PlaySnd(const std::string& relativePath) {
+    sound::PlaySnd(soundPath(relativePath));
+}
+void GameApp::CloseSnd(const std::string& relativePath) {
+    sound::CloseSnd(soundPath(relativePath));
+}
+void GameApp::CloseAllSnd() {
+    sound::CloseAllSnd();
+}
 std::string GameApp::SndMode(const std::string& relativePath) {
     return sound::SndMode(soundPath(relativePath));
 }

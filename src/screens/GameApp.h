@@ -56,11 +56,19 @@ public:
     void LeaveOmakeCG0A(Form& Viewer);
     void LeaveOmakeCG0C(Form& Viewer);
 
-    // The settings file, "\Pelmo.ini" in the application folder, looked up
-    // anew for every access so a file that appears or moves is found.
+    // The settings file (beside the game, or the player's own), looked up
+    // anew for every access so a file that appears or moves is found; empty
+    // when the player has no place for one.
     std::string SettingsPath() const;
     // Tests keep their settings file out of the shared application folder.
     void UseSettingsFile(const std::string& path) { settingsOverride_ = path; }
+
+    // One key of the settings file: "ERROR" when it is missing.
+    std::string ReadSetting(const char* key, const char* section) const;
+    // Stores one key, creating the settings folder on the first write. A
+    // write that fails leaves the option for this run only and says so once
+    // on stderr.
+    void WriteSetting(const char* value, const char* key, const char* section);
 
     // Sounds by relative path ("\snd\MainBGM.wav").
     void PlaySnd(const std::string& relativePath);
@@ -75,6 +83,7 @@ private:
     GameState state_;
     std::array<QPointer<Form>, 6> forms_;
     std::optional<std::string> settingsOverride_;
+    bool settingsWarned_ = false;
 };
 
 }  // namespace orv::ui

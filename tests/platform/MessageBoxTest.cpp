@@ -95,7 +95,8 @@ private slots:
             QVERIFY(box);
             box->button(QMessageBox::No)->click();
         });
-        QVERIFY(!AskYesNo(form, QStringLiteral("終了してよろしいですか？"), QStringLiteral("確認")));
+        QVERIFY(
+            !AskYesNo(form, QStringLiteral("終了してよろしいですか？"), QStringLiteral("確認")));
         QVERIFY(hiddenAtOnce);
         QVERIFY(aliveUnderTheOuterBox);
         QCOMPARE(OpenBoxCount(), 0);

@@ -166,11 +166,12 @@ inline Ending RunToTheEnd(const std::function<void()>& act) {
     if (child == 0) {
         ::close(pipeFds[0]);
         const int out = pipeFds[1];
-        sound::SetMciBackend([out](const std::string& command, char*, std::uint32_t, std::uintptr_t) {
-            const std::string line = command + "\n";
-            (void)!::write(out, line.data(), line.size());
-            return std::uint32_t{0};
-        });
+        sound::SetMciBackend(
+            [out](const std::string& command, char*, std::uint32_t, std::uintptr_t) {
+                const std::string line = command + "\n";
+                (void)!::write(out, line.data(), line.size());
+                return std::uint32_t{0};
+            });
         act();
         std::_Exit(3);  // only reached when the game did not end
     }
@@ -180,7 +181,8 @@ inline Ending RunToTheEnd(const std::function<void()>& act) {
     for (ssize_t n; (n = ::read(pipeFds[0], buf, sizeof buf)) > 0;) sent.append(buf, n);
     ::close(pipeFds[0]);
     int status = 0;
-    if (waitpid(child, &status, 0) == child && WIFEXITED(status)) ending.status = WEXITSTATUS(status);
+    if (waitpid(child, &status, 0) == child && WIFEXITED(status))
+        ending.status = WEXITSTATUS(status);
     ending.sounds = sent.split('\n');
     return ending;
 }

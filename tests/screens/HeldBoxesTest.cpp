@@ -118,10 +118,13 @@ private slots:
         // The screen the question was asked from must outlive the question.
         bool askedFromALiveScreen = false;
         auto release = settled(showing("ACD_Continue"));
-        boxes.HoldNext(kQuestion, [&] {
-            askedFromALiveScreen = !battle.isNull();
-            return release();
-        }, BoxAnswer::No);
+        boxes.HoldNext(
+            kQuestion,
+            [&] {
+                askedFromALiveScreen = !battle.isNull();
+                return release();
+            },
+            BoxAnswer::No);
         askToQuit(battle, fromCloseButton);
         QCOMPARE(boxes.stuck, 0);
         QVERIFY(askedFromALiveScreen);
@@ -272,7 +275,8 @@ private slots:
         auto* menu = &Current<ACD_OmakeMode>(game, ScreenId::ACD_OmakeMode);
         QElapsedTimer clock;
         clock.start();
-        boxes.HoldNext(kQuestion, [&] { return clock.elapsed() > 100; }, BoxAnswer::No);
+        boxes.HoldNext(
+            kQuestion, [&] { return clock.elapsed() > 100; }, BoxAnswer::No);
         QVERIFY(!menu->close());
         QCOMPARE(VisibleScreens(), QStringList{"ACD_OmakeMode"});
 

@@ -18,6 +18,8 @@ QImage PaintStartButton(QSize size);
 QImage PaintBonusButton(QSize size);
 QImage PaintQuitButton(QSize size);
 QImage PaintAppIcon(QSize size);
+// The icon the desktop shows in its menus, on a transparent ground.
+QImage PaintDesktopIcon(QSize size);
 
 // Battle screen and the continue question.
 QImage PaintBattleFrame(QSize size);

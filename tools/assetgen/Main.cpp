@@ -1,9 +1,12 @@
-// orvalis-assetgen <appDir> <storedDir>
+// orvalis-assetgen <appDir> <storedDir> [<iconDir> <iconName>]
 //
 // Draws and synthesises the placeholder pictures and sounds listed in the asset
 // table: the files the game loads from beside its executable (appDir) and the
-// pictures compiled into it (storedDir, plus stored.qrc for rcc). Everything is
-// made by code with fixed seeds, so two runs give the same bytes.
+// pictures compiled into it (storedDir, plus stored.qrc for rcc). With an icon
+// folder it also draws the desktop's icons of the installed game, one PNG per
+// size in the hicolor theme's layout (<iconDir>/<N>x<N>/apps/<iconName>.png).
+// Everything is made by code with fixed seeds, so two runs give the same bytes.
+#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -193,6 +196,22 @@ void WriteStoredPictures(const QString& storedDir) {
     WriteBytes(QDir(storedDir).filePath(QStringLiteral("stored.qrc")), qrc.toUtf8());
 }
 
+// The sizes desktops look for in the hicolor theme.
+constexpr int kIconSizes[] = {16, 32, 48, 64, 128, 256};
+
+void WriteDesktopIcons(const QString& iconDir, const QString& iconName) {
+    for (int px : kIconSizes) {
+        const QString path =
+            QDir(iconDir).filePath(QStringLiteral("%1x%1/apps/%2.png").arg(px).arg(iconName));
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        if (!PaintDesktopIcon(QSize(px, px)).save(&buffer, "PNG"))
+            throw AssetError(path, QStringLiteral("cannot encode the icon"));
+        WriteBytes(path, bytes);
+    }
+}
+
 }  // namespace
 
 // Qt's note that XDG_RUNTIME_DIR is unset says nothing about our files and only
@@ -216,8 +235,9 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments();
-    if (args.size() != 3) {
-        std::fprintf(stderr, "usage: orvalis-assetgen <appDir> <storedDir>\n");
+    if (args.size() != 3 && args.size() != 5) {
+        std::fprintf(stderr,
+                     "usage: orvalis-assetgen <appDir> <storedDir> [<iconDir> <iconName>]\n");
         return 2;
     }
     const QString fontProblem = CheckFont();
@@ -228,6 +248,7 @@ int main(int argc, char** argv) {
     try {
         WriteAppFiles(args[1]);
         WriteStoredPictures(args[2]);
+        if (args.size() == 5) WriteDesktopIcons(args[3], args[4]);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "orvalis-assetgen: error: %s\n", e.what());
         return 1;

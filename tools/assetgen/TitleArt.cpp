@@ -216,13 +216,12 @@ QImage PaintQuitButton(QSize size) {
     return image;
 }
 
-QImage PaintAppIcon(QSize size) {
-    QImage image = NewCanvas(size.width(), size.height());
-    QPainter p(&image);
+namespace {
+
+// Round badge: gold ring, green field, our tank in the middle.
+void DrawBadge(QPainter& p, QSize size) {
     Smooth(p);
     const qreal w = size.width(), h = size.height();
-    p.fillRect(image.rect(), QColor(20, 24, 18));
-    // Round badge: gold ring, green field, our tank in the middle.
     QRadialGradient field(QPointF(w * 0.4, h * 0.35), w * 0.6);
     field.setColorAt(0.0, QColor(90, 130, 70));
     field.setColorAt(1.0, QColor(30, 56, 30));
@@ -231,6 +230,24 @@ QImage PaintAppIcon(QSize size) {
     p.drawEllipse(QRectF(w * 0.05, h * 0.05, w * 0.9, h * 0.9));
     DrawTank(p, QRectF(w * 0.14, h * 0.3, w * 0.74, h * 0.44), QColor(200, 184, 110),
              QColor(10, 10, 8));
+}
+
+}  // namespace
+
+QImage PaintAppIcon(QSize size) {
+    QImage image = NewCanvas(size.width(), size.height());
+    QPainter p(&image);
+    p.fillRect(image.rect(), QColor(20, 24, 18));
+    DrawBadge(p, size);
+    return image;
+}
+
+QImage PaintDesktopIcon(QSize size) {
+    // The desktop shows it on any background: only the badge is opaque.
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    DrawBadge(p, size);
     return image;
 }
 

@@ -1,4 +1,4 @@
-#include "core/IniFile.h"
+#include "settings/IniFile.h"
 
 #include <filesystem>
 #include <fstream>
@@ -169,8 +169,19 @@ bool IsReadOnly(const fs::path& path) {
     return !probe.is_open();
 }
 
+// Rewrites an existing file in place, as the desktop's profile functions do.
+bool OverwriteFile(const fs::path& target, const std::string& text) {
+    std::ofstream out(target, std::ios::binary | std::ios::trunc);
+    if (!out) return false;
+    out.write(text.data(), static_cast<std::streamsize>(text.size()));
+    out.close();
+    return !out.fail();
+}
+
 // Writes text next to target and renames it over target: a crash or a full
-// disk leaves the old file or the new one, never a mix.
+// disk leaves the old file or the new one, never a mix. A folder that takes
+// no new files (a shared folder where only our own file is ours to change)
+// gets the file rewritten in place instead.
 bool ReplaceFile(const fs::path& target, const std::string& text, std::optional<fs::perms> perms) {
     std::error_code ec;
     thread_local std::mt19937_64 rng(std::random_device{}());
@@ -186,7 +197,7 @@ bool ReplaceFile(const fs::path& target, const std::string& text, std::optional<
     }
     {
         std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
-        if (!out) return false;
+        if (!out) return perms && OverwriteFile(target, text);
         out.write(text.data(), static_cast<std::streamsize>(text.size()));
         out.close();
         if (out.fail()) {
