@@ -1,5 +1,6 @@
 // Battle-screen measurements, run by hand under Xvfb (or offscreen):
 //  - time from a click on an enemy cell to the repainted cell (median of 100),
+//  - time from an arrow key to the repainted cursor (median and worst of 100),
 //  - resident memory after 100 battles started and left in a row.
 #include <QApplication>
 #include <QElapsedTimer>
@@ -65,6 +66,37 @@ int main(int argc, char** argv) {
     std::printf("click_to_repaint_ms: median %.3f, p90 %.3f, max %.3f (n=%zu)\n",
                 latencies[latencies.size() / 2], latencies[latencies.size() * 9 / 10],
                 latencies.back(), latencies.size());
+
+    {
+        // The cursor, walked right and back along a row of the enemy field.
+        game.OpenBattleScreen();
+        QPointer<ACD_Main> main = game.Main_();
+        GameState& gs = main->Engine().gs;
+        WaitFor([&] { return gs.GamePhase != "InitDeploy"; });
+        for (int c = 0; c < 3; ++c) click(main->FG_M(), c, 0);
+        for (int c = 0; c < 4; ++c) click(main->FG_M(), c, 8);
+        main->CpTurn().stop();
+        FlexGrid* enemy = main->FG_E();
+        PaintWatch watch;
+        enemy->installEventFilter(&watch);
+        std::vector<double> keys;
+        for (int i = 0; i < 100; ++i) {
+            const bool right = (i / 9) % 2 == 0;
+            const int col = enemy->CursorCol() + (right ? 1 : -1);
+            watch.area = enemy->CellRect(col, enemy->CursorRow());
+            watch.painted = false;
+            QElapsedTimer t;
+            t.start();
+            QTest::keyClick(main, right ? Qt::Key_Right : Qt::Key_Left);
+            WaitFor([&] { return watch.painted; });
+            keys.push_back(t.nsecsElapsed() / 1e6);
+        }
+        std::sort(keys.begin(), keys.end());
+        std::printf("key_to_cursor_ms: median %.3f, p90 %.3f, max %.3f (n=%zu)\n",
+                    keys[keys.size() / 2], keys[keys.size() * 9 / 10], keys.back(), keys.size());
+        main->RetTitle_Click();
+        WaitFor([&] { return main.isNull(); });
+    }
 
     std::printf("battles_started_and_left: rss_kb");
     for (int i = 1; i <= 100; ++i) {

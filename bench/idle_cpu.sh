@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# CPU used by the battle screen left idle in the player's turn (Release build in build/).
+# CPU used by the battle screen left idle in the player's turn, the keyboard's
+# cursor shown on the enemy field (Release build in build/).
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 seconds="${1:-60}"

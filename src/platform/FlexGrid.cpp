@@ -9,6 +9,7 @@
 
 #include "core/Fatal.h"
 #include "platform/Controls.h"
+#include "platform/FlexGridAccessible.h"
 #include "platform/Twips.h"
 
 namespace orv::ui {
@@ -18,6 +19,11 @@ constexpr int kDefaultColWidth = 960;  // twips
 constexpr int kDefaultRowHeight = 240;
 constexpr int kFrameWidth = 3;  // pixels of the cell colour kept around a picture
 const QColor kGridLineColor(0x80, 0x80, 0x80);
+// The cursor: a dark line and a bright one inside the colour rim, seen on
+// every field picture and next to every answer colour.
+constexpr int kCursorWidth = 2;
+const QColor kCursorDark(0x10, 0x10, 0x10);
+const QColor kCursorBright(0x00, 0xE0, 0xFF);
 
 }  // namespace
 
@@ -28,6 +34,7 @@ FlexGrid::FlexGrid(QWidget* parent) : QWidget(parent) {
     updateEdges();
     // The cells cover the whole widget; nothing underneath needs painting first.
     setAttribute(Qt::WA_OpaquePaintEvent);
+    InstallGridAccessibility();
 }
 
 void FlexGrid::SetRows(int rows) {
@@ -220,6 +227,17 @@ void FlexGrid::paintEvent(QPaintEvent* event) {
                 p.fillRect(content.x(), content.y(), f, content.height(), back);
                 p.fillRect(content.right() - f + 1, content.y(), f, content.height(), back);
             }
+            if (cursorShown_ && c == cursorCol_ && r == cursorRow_) {
+                const QRect inner =
+                    content.adjusted(kFrameWidth, kFrameWidth, -kFrameWidth, -kFrameWidth);
+                p.setPen(Qt::NoPen);
+                p.setBrush(Qt::NoBrush);
+                p.setPen(QPen(kCursorDark, 1));
+                p.drawRect(inner.adjusted(0, 0, -1, -1));
+                p.setPen(QPen(kCursorBright, 1));
+                for (int i = 1; i <= kCursorWidth; ++i)
+                    p.drawRect(inner.adjusted(i, i, -1 - i, -1 - i));
+            }
             if (!cl.text.isEmpty()) {
                 QFont font = this->font();
                 font.setPixelSize(
@@ -231,6 +249,32 @@ void FlexGrid::paintEvent(QPaintEvent* event) {
             p.restore();
         }
     }
+}
+
+void FlexGrid::ShowCursorAt(int col, int row) {
+    checkCell(col, row);
+    if (cursorShown_) update(outerRect(cursorCol_, cursorRow_));
+    cursorShown_ = true;
+    cursorCol_ = col;
+    cursorRow_ = row;
+    update(outerRect(col, row));
+    GridCursorMoved(this, row * cols_ + col);
+}
+
+void FlexGrid::HideCursor() {
+    if (!cursorShown_) return;
+    cursorShown_ = false;
+    update(outerRect(cursorCol_, cursorRow_));
+}
+
+QString FlexGrid::CellAccessibleName(int col, int row) const {
+    checkCell(col, row);
+    return namer_ ? namer_(col, row) : QString();
+}
+
+void FlexGrid::CellNameChanged(int col, int row) {
+    checkCell(col, row);
+    GridCellNameChanged(this, row * cols_ + col);
 }
 
 void FlexGrid::mousePressEvent(QMouseEvent* event) {

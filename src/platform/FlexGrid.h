@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QString>
 #include <QWidget>
+#include <functional>
 #include <vector>
 
 #include "core/Types.h"
@@ -51,6 +52,22 @@ public:
     // The cell's rectangle in widget pixels (without its grid line).
     QRect CellRect(int col, int row) const;
 
+    // The keyboard's cursor: a cell outlined inside the rim of its colour, so
+    // the answer's colour stays in view. Hidden until shown.
+    void ShowCursorAt(int col, int row);
+    void HideCursor();
+    bool CursorShown() const { return cursorShown_; }
+    int CursorCol() const { return cursorCol_; }
+    int CursorRow() const { return cursorRow_; }
+
+    // What assistive technology reads for a cell ("C5: adjacent"). The grid
+    // asks the namer whenever it is asked.
+    using CellNamer = std::function<QString(int col, int row)>;
+    void SetCellNamer(CellNamer namer) { namer_ = std::move(namer); }
+    QString CellAccessibleName(int col, int row) const;
+    // Tells assistive technology that a cell now reads differently.
+    void CellNameChanged(int col, int row);
+
 signals:
     // Raised after a click has made the clicked cell current.
     void Click();
@@ -86,6 +103,10 @@ private:
     std::vector<int> colEdges_;  // pixel offsets of the columns, cols_ + 1 of them
     std::vector<int> rowEdges_;
     bool pressed_ = false;  // a press landed on a cell; its release is the click
+    bool cursorShown_ = false;
+    int cursorCol_ = 0;
+    int cursorRow_ = 0;
+    CellNamer namer_;
 };
 
 }  // namespace orv::ui

@@ -97,7 +97,8 @@ void Form::ShowForm() {
     show();
     raise();
     activateWindow();
-    setFocus(Qt::OtherFocusReason);
+    // A screen whose activation chose a control for the keyboard keeps it.
+    if (!focusWidget()) setFocus(Qt::OtherFocusReason);
 }
 
 bool Form::Unload() {

@@ -1,5 +1,8 @@
 #include "screens/ACD_Continue.h"
 
+#include <QKeyEvent>
+
+#include "rules/AccessTexts.h"
 #include "screens/Clicks.h"
 #include "screens/GameApp.h"
 
@@ -10,6 +13,11 @@ ACD_Continue::ACD_Continue(GameApp& game)
     setAttribute(Qt::WA_DeleteOnClose);
     OnClick(Image2(), [this] { Image2_Click(); });
     OnClick(Image3(), [this] { Image3_Click(); });
+    Image1()->setAccessibleName(QString::fromUtf8(access::kContinueQuestion));
+    Image2()->setAccessibleName(QString::fromUtf8(access::kContinueYes));
+    Image3()->setAccessibleName(QString::fromUtf8(access::kContinueNo));
+    setAccessibleName(QString::fromUtf8(access::kContinueQuestion));
+    setAccessibleDescription(QString::fromUtf8(access::kContinueKeys));
     // Form_Load: the desktop's corner; whoever opens the screen moves it next.
     SetTop(0);
     SetLeft(0);
@@ -23,6 +31,23 @@ void ACD_Continue::Image2_Click() {
 void ACD_Continue::Image3_Click() {
     game_.State().StageIndex = 0;
     game_.SwitchForm(ScreenId::ACD_Sub, this);
+}
+
+void ACD_Continue::keyPressEvent(QKeyEvent* event) {
+    if (event->isAutoRepeat()) return;
+    switch (event->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Y:
+            Image2_Click();
+            return;
+        case Qt::Key_Escape:
+        case Qt::Key_N:
+            Image3_Click();
+            return;
+        default:
+            Form::keyPressEvent(event);
+    }
 }
 
 void ACD_Continue::Form_Unload(bool& cancel) {

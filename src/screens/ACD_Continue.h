@@ -22,6 +22,7 @@ public:
 
 protected:
     void Form_Unload(bool& cancel) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void Image2_Click();

@@ -1,6 +1,10 @@
 #include "screens/ACD_Main.h"
 
+#include <QAction>
 #include <QCheckBox>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <algorithm>
 #include <cmath>
 
 #include "assets/AssetTable.h"
@@ -9,6 +13,7 @@
 #include "platform/MessageBox.h"
 #include "platform/Pictures.h"
 #include "platform/Twips.h"
+#include "rules/AccessTexts.h"
 #include "rules/BattleSetup.h"
 #include "rules/BattleTimers.h"
 #include "rules/Dispatcher.h"
@@ -55,12 +60,17 @@ ACD_Main::ACD_Main(GameApp& game)
       battle_(game.State(), *this) {
     setAttribute(Qt::WA_DeleteOnClose);
     const auto& spec = Spec();
-    MenuBarAction(QString::fromUtf8(assets::Control(spec, "EndGame").caption),
-                  [this] { EndGame_Click(); });
-    MenuBarAction(QString::fromUtf8(assets::Control(spec, "RetTitle").caption),
-                  [this] { RetTitle_Click(); });
-    MenuBarAction(QString::fromUtf8(assets::Control(spec, "Surrender").caption),
-                  [this] { Surrender_Click(); });
+    // The captions stay as they have always been written; Alt with a letter
+    // reaches each entry from the keyboard as well.
+    auto menu = [&](const char* name, char key, const char* says, auto handler) {
+        QAction* action =
+            MenuBarAction(QString::fromUtf8(assets::Control(spec, name).caption), handler);
+        action->setShortcut(QKeySequence(Qt::ALT | Qt::Key(key)));
+        action->setStatusTip(QString::fromUtf8(says));
+    };
+    menu("EndGame", access::kEndGameKey, access::kEndGame, [this] { EndGame_Click(); });
+    menu("RetTitle", access::kRetTitleKey, access::kRetTitle, [this] { RetTitle_Click(); });
+    menu("Surrender", access::kSurrenderKey, access::kSurrender, [this] { Surrender_Click(); });
     controls_ = Controls(Client(), spec);
 
     auto makeGrid = [&](const char* name) {
@@ -78,6 +88,8 @@ ACD_Main::ACD_Main(GameApp& game)
     controls_.Get("StageNo")->raise();
     connect(fgE_, &FlexGrid::Click, this, [this] { FG_E_Click(); });
     connect(fgM_, &FlexGrid::Click, this, [this] { FG_M_Click(); });
+    for (auto& side : sprites_) side.fill(-1);
+    describeControls();
 
     // Timers as created: only the computer's clock runs from the start.
     charaPicTimer_.setInterval(150);
@@ -94,6 +106,9 @@ ACD_Main::ACD_Main(GameApp& game)
     connect(MainEL, &EventLuncher::esGameCallBack, this,
             [this](std::string& name) { MainEL_esGameCallBack(name); }, Qt::DirectConnection);
     LoadBattle(battle_);
+    for (IconRow row : {IconRow::ImageRemSiki_M, IconRow::ImageRemSen_M, IconRow::ImageRemSiki_E,
+                        IconRow::ImageRemSen_E, IconRow::ImageRemShot_P})
+        describeCounts(row);
     cpTurn_.start();
 }
 
@@ -115,12 +130,14 @@ void ACD_Main::FG_E_Click() {
     if (IsUnloaded()) return;
     battle_.gs.EventName = text::kFG_E_Click;
     DispatchGameEvent(battle_, Grid::FG_E);
+    refreshCursor();
 }
 
 void ACD_Main::FG_M_Click() {
     if (IsUnloaded()) return;
     battle_.gs.EventName = text::kFG_M_Click;
     DispatchGameEvent(battle_, Grid::FG_M);
+    refreshCursor();
 }
 
 void ACD_Main::TimerMsg_Timer() { orv::TimerMsg_Timer(battle_); }
@@ -131,12 +148,14 @@ void ACD_Main::CpTurn_Timer() {
     if (IsUnloaded()) return;
     battle_.gs.EventName = text::kWinCP_Timer;
     DispatchGameEvent(battle_, Grid::FG_M);
+    refreshCursor();
 }
 
 void ACD_Main::Surrender_Click() {
     if (IsUnloaded()) return;
     battle_.gs.EventName = text::kCP_Win;
     DispatchGameEvent(battle_, Grid::FG_E);
+    refreshCursor();
 }
 
 void ACD_Main::SetEvent(const std::string& name) {
@@ -180,6 +199,175 @@ void ACD_Main::Form_Unload(bool& cancel) {
         return;
     }
     game_.ConfirmQuit(this, cancel);
+}
+
+// --- keyboard and assistive technology ------------------------------------------------
+
+FlexGrid* ACD_Main::KeyboardGrid() const {
+    const std::string& phase = battle_.gs.GamePhase;
+    if (phase == text::kCommandDeploy || phase == text::kCombatDeploy) return fgM_;
+    if (phase == text::kPlayerTurnPhase) return fgE_;
+    return nullptr;
+}
+
+void ACD_Main::refreshCursor() {
+    FlexGrid* active = IsUnloaded() ? nullptr : KeyboardGrid();
+    for (FlexGrid* grid : {fgM_, fgE_}) {
+        if (grid != active) {
+            grid->HideCursor();
+            continue;
+        }
+        const QPoint at = cursor_[grid == fgE_ ? 1 : 0];
+        if (!grid->CursorShown() || grid->CursorCol() != at.x() || grid->CursorRow() != at.y())
+            grid->ShowCursorAt(at.x(), at.y());
+    }
+}
+
+void ACD_Main::moveCursor(int key) {
+    FlexGrid* grid = KeyboardGrid();
+    if (!grid) return;
+    QPoint& at = cursor_[grid == fgE_ ? 1 : 0];
+    const int lastCol = grid->Cols() - 1, lastRow = grid->Rows() - 1;
+    switch (key) {
+        case Qt::Key_Left:
+            at.rx() = std::max(at.x() - 1, 0);
+            break;
+        case Qt::Key_Right:
+            at.rx() = std::min(at.x() + 1, lastCol);
+            break;
+        case Qt::Key_Up:
+            at.ry() = std::max(at.y() - 1, 0);
+            break;
+        case Qt::Key_Down:
+            at.ry() = std::min(at.y() + 1, lastRow);
+            break;
+        case Qt::Key_Home:
+            at.rx() = 0;
+            break;
+        case Qt::Key_End:
+            at.rx() = lastCol;
+            break;
+        case Qt::Key_PageUp:
+            at.ry() = 0;
+            break;
+        case Qt::Key_PageDown:
+            at.ry() = lastRow;
+            break;
+        default:
+            return;
+    }
+    refreshCursor();
+}
+
+void ACD_Main::actOnCursor() {
+    FlexGrid* grid = KeyboardGrid();
+    if (!grid) return;
+    // Exactly a click: the cell becomes current, then the grid's click event.
+    const QPoint at = cursor_[grid == fgE_ ? 1 : 0];
+    grid->SetRow(at.y());
+    grid->SetCol(at.x());
+    if (grid == fgE_)
+        FG_E_Click();
+    else
+        FG_M_Click();
+}
+
+void ACD_Main::openMenuFromKeyboard() {
+    // The menu bar enters its keyboard mode on a lone Alt, as on every
+    // desktop; F10 is that Alt.
+    for (QEvent::Type type : {QEvent::ShortcutOverride, QEvent::KeyPress, QEvent::KeyRelease}) {
+        QKeyEvent alt(type, Qt::Key_Alt,
+                      type == QEvent::KeyRelease ? Qt::NoModifier : Qt::AltModifier);
+        QCoreApplication::sendEvent(this, &alt);
+    }
+}
+
+void ACD_Main::keyPressEvent(QKeyEvent* event) {
+    if (IsUnloaded()) return;
+    switch (event->key()) {
+        case Qt::Key_Escape:
+            if (!event->isAutoRepeat()) EndGame_Click();
+            return;
+        case Qt::Key_F10:
+            openMenuFromKeyboard();
+            return;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Space:
+            // A key held down fires once, as a button held down clicks once.
+            if (!event->isAutoRepeat()) actOnCursor();
+            return;
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_Home:
+        case Qt::Key_End:
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+            moveCursor(event->key());
+            return;
+        default:
+            Form::keyPressEvent(event);
+    }
+}
+
+int& ACD_Main::spriteAt(FlexGrid* grid, int col, int row) {
+    return sprites_[grid == fgE_ ? 1 : 0][static_cast<size_t>(row * 19 + col)];
+}
+
+void ACD_Main::describeControls() {
+    auto text = [](const char* utf8) { return QString::fromUtf8(utf8); };
+    for (FlexGrid* grid : {fgE_, fgM_}) {
+        const bool enemy = grid == fgE_;
+        grid->setAccessibleName(text(enemy ? access::kEnemyField : access::kOwnField));
+        grid->setAccessibleDescription(text(access::kFieldKeys));
+        grid->SetCellNamer([this, grid, enemy](int col, int row) {
+            return QString::fromStdString(
+                access::CellDescription(col, row, spriteAt(grid, col, row), enemy));
+        });
+    }
+    Label_Msg()->setAccessibleDescription(text(access::kMessageLine));
+    Label_Command()->setAccessibleDescription(text(access::kPrompt));
+    controls_.Get("StageNo")->setAccessibleDescription(text(access::kStage));
+    CharaImg()->setAccessibleName(text(access::kPortrait));
+    setAccessibleDescription(text(access::kFieldKeys));
+}
+
+// The status panel's icons as counts: what the player counts by eye.
+void ACD_Main::describeCounts(IconRow row) {
+    auto shown = [this](const char* icons, int n) {
+        int count = 0;
+        for (int i = 0; i < n; ++i) count += controls_.Get(icons, i)->isHidden() ? 0 : 1;
+        return QString::number(count);
+    };
+    auto say = [](QWidget* w, const char* what, const QString& n) {
+        w->setAccessibleName(QString::fromUtf8(what) + QStringLiteral(": ") + n);
+    };
+    switch (row) {
+        case IconRow::ImageRemSiki_M:
+            say(controls_.Get("Label6"), access::kPlayerCommandLeft, shown("ImageRemSiki_M", 3));
+            break;
+        case IconRow::ImageRemSen_M:
+            say(controls_.Get("Label5"), access::kPlayerCombatLeft, shown("ImageRemSen_M", 4));
+            break;
+        case IconRow::ImageRemSiki_E:
+            say(controls_.Get("LabelRemSiki"), access::kEnemyCommandLeft,
+                shown("ImageRemSiki_E", 3));
+            break;
+        case IconRow::ImageRemSen_E:
+            say(controls_.Get("LabelRemSen"), access::kEnemyCombatLeft, shown("ImageRemSen_E", 4));
+            break;
+        case IconRow::ImageRemShot_P:
+        case IconRow::ImageRemShot_E:
+            controls_.Get("Picture1")
+                ->setAccessibleName(QString::fromUtf8(access::kPlayerShotsLeft) +
+                                    QStringLiteral(": ") + shown("ImageRemShot_P", 4) +
+                                    QStringLiteral("; ") +
+                                    QString::fromUtf8(access::kEnemyShotsLeft) +
+                                    QStringLiteral(": ") + shown("ImageRemShot_E", 4));
+            break;
+    }
 }
 
 // --- battle set-up --------------------------------------------------------------
@@ -261,6 +449,8 @@ void ACD_Main::SetCellPicture(Grid grid, int col, int row, int tile, int sprite)
     g->SetCol(col);
     g->SetRow(row);
     g->SetCellPicture(PicTransBack.copy(0, 0, back.width(), back.height()));
+    spriteAt(g, col, row) = sprite;
+    g->CellNameChanged(col, row);
 }
 
 // --- labels, icons, portrait ----------------------------------------------------------
@@ -286,6 +476,7 @@ void ACD_Main::SetReadout(Readout label, const std::string& text) {
 
 void ACD_Main::SetIconVisible(IconRow row, int index, bool visible) {
     controls_.Get(iconName(row), index)->setVisible(visible);
+    describeCounts(row);
 }
 
 void ACD_Main::LoadPortrait(const std::string& relativePath) {
@@ -296,6 +487,10 @@ void ACD_Main::LoadPortrait(const std::string& relativePath) {
 
 void ACD_Main::ShowFace(int cell) {
     CharaImg()->setPixmap(QPixmap::fromImage(PicClipChara.GraphicCell(cell)));
+    const char* face = cell == 1   ? access::kFaceAngry
+                       : cell == 2 ? access::kFaceSmiling
+                                   : access::kFaceNormal;
+    CharaImg()->setAccessibleDescription(QString::fromUtf8(face));
 }
 
 // --- timers -------------------------------------------------------------------------

@@ -53,6 +53,10 @@ public:
     void RetTitle_Click();
     void Surrender_Click();
 
+    // The grid the keyboard plays on now: the own field while vehicles are
+    // placed, the enemy field in the player's turn, none at other times.
+    FlexGrid* KeyboardGrid() const;
+
     // BattleView
     void SetupGrids() override;
     void InitCellPictures() override;
@@ -83,6 +87,7 @@ public:
 protected:
     void Form_Activate() override;
     void Form_Unload(bool& cancel) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void FG_E_Click();
@@ -92,6 +97,13 @@ private:
     void StopTimers();
     FlexGrid* gridOf(Grid grid) const;
     QTimer& timerOf(BattleTimer timer);
+    void describeControls();
+    void refreshCursor();
+    void moveCursor(int key);
+    void actOnCursor();
+    void openMenuFromKeyboard();
+    void describeCounts(IconRow row);
+    int& spriteAt(FlexGrid* grid, int col, int row);
 
     GameApp& game_;
     Controls controls_;
@@ -107,6 +119,11 @@ private:
     int msgTop_ = 0;  // twips; kept exactly, the widget only has whole pixels
     EventLuncher* MainEL = nullptr;
     Battle battle_;
+    // The keyboard's cursor on each field (own, enemy), kept while hidden.
+    std::array<QPoint, 2> cursor_{QPoint(9, 4), QPoint(9, 4)};
+    // The sprite each cell shows (own, enemy), -1 for none: what the player
+    // sees, and so what assistive technology reads.
+    std::array<std::array<int, 19 * 9>, 2> sprites_{};
 };
 
 }  // namespace orv::ui

@@ -1,9 +1,13 @@
 #include "screens/ACD_OmakeCG0A.h"
 
+#include <QKeyEvent>
+
+#include "rules/AccessTexts.h"
 #include "rules/Texts.h"
 #include "screens/ACD_Sub.h"
 #include "screens/Clicks.h"
 #include "screens/GameApp.h"
+#include "screens/ViewerKeys.h"
 
 namespace orv::ui {
 
@@ -16,6 +20,17 @@ ACD_OmakeCG0A::ACD_OmakeCG0A(GameApp& game)
     // Form_Click and Image1_Click.
     OnClick(this, [this] { game_.LeaveOmakeCG0A(*this); });
     OnClick(Image1(), [this] { game_.LeaveOmakeCG0A(*this); });
+    Image1()->setAccessibleName(QString::fromUtf8(access::kBonusPicture));
+    setAccessibleDescription(QString::fromUtf8(access::kViewerKeys));
+}
+
+void ACD_OmakeCG0A::keyPressEvent(QKeyEvent* event) {
+    // Every key that moves on is the click; Escape leaves the same way.
+    if (!event->isAutoRepeat() && IsViewerKey(event->key())) {
+        game_.LeaveOmakeCG0A(*this);
+        return;
+    }
+    Form::keyPressEvent(event);
 }
 
 void ACD_OmakeCG0A::Form_Activate() {

@@ -25,6 +25,7 @@ public:
 protected:
     void Form_Activate() override;
     void Form_Unload(bool& cancel) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     GameApp& game_;

@@ -1,10 +1,14 @@
 #include "screens/ACD_OmakeCG0C.h"
 
+#include <QKeyEvent>
 #include "platform/Twips.h"
+
+#include "rules/AccessTexts.h"
 #include "rules/Texts.h"
 #include "screens/ACD_Sub.h"
 #include "screens/Clicks.h"
 #include "screens/GameApp.h"
+#include "screens/ViewerKeys.h"
 
 namespace orv::ui {
 namespace {
@@ -27,6 +31,22 @@ ACD_OmakeCG0C::ACD_OmakeCG0C(GameApp& game)
     OnClick(this, [this] { game_.LeaveOmakeCG0C(*this); });
     OnClick(Image1(), [this] { Image1_Click(); });
     OnClick(Image2(), [this] { game_.LeaveOmakeCG0C(*this); });
+    Image1()->setAccessibleName(QString::fromUtf8(access::kBonusPicture));
+    Image2()->setAccessibleName(QString::fromUtf8(access::kBonusPicture));
+    setAccessibleDescription(QString::fromUtf8(access::kViewerKeys));
+}
+
+void ACD_OmakeCG0C::keyPressEvent(QKeyEvent* event) {
+    if (event->isAutoRepeat() || !IsViewerKey(event->key())) {
+        Form::keyPressEvent(event);
+        return;
+    }
+    // The keys that move on do what a click on the picture in sight does;
+    // Escape leaves at once, as a click beside the pictures does.
+    if (event->key() != Qt::Key_Escape && Image1()->isVisible())
+        Image1_Click();
+    else
+        game_.LeaveOmakeCG0C(*this);
 }
 
 void ACD_OmakeCG0C::Form_Activate() {

@@ -35,6 +35,7 @@ public:
 protected:
     void Form_Activate() override;
     void Form_Unload(bool& cancel) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void Image1_Click();

@@ -1,5 +1,10 @@
 #include "screens/ACD_OmakeMode.h"
 
+#include <QKeyEvent>
+
+#include "platform/FocusRing.h"
+#include "platform/KeyboardChoices.h"
+#include "rules/AccessTexts.h"
 #include "screens/GameApp.h"
 
 namespace orv::ui {
@@ -11,6 +16,11 @@ ACD_OmakeMode::ACD_OmakeMode(GameApp& game)
         connect(Command_Omake(index), &QAbstractButton::clicked, this,
                 [this, index] { Command_Omake_Click(index); });
     connect(Command_Exit(), &QAbstractButton::clicked, this, [this] { Command_Exit_Click(); });
+    MakeKeyboardChoices({Command_Omake(0), Command_Omake(2), Command_Exit()});
+    new FocusRing(this);
+    Command_Omake(0)->setAccessibleName(QString::fromUtf8(access::kViewerA));
+    Command_Omake(2)->setAccessibleName(QString::fromUtf8(access::kViewerC));
+    Command_Exit()->setAccessibleName(QString::fromUtf8(access::kBonusExit));
     // Form_Load: the desktop's corner; whoever opens the menu moves it next.
     SetTop(0);
     SetLeft(0);
@@ -21,6 +31,15 @@ void ACD_OmakeMode::Form_Activate() {
     game_.CloseAllSnd();
     // The viewers opened from here come back here.
     game_.State().FromOmakeMode = kTrue;
+    Command_Omake(0)->setFocus(Qt::OtherFocusReason);
+}
+
+void ACD_OmakeMode::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && !event->isAutoRepeat()) {
+        Command_Exit_Click();
+        return;
+    }
+    Form::keyPressEvent(event);
 }
 
 void ACD_OmakeMode::Command_Omake_Click(int Index) {

@@ -23,6 +23,7 @@ public:
 protected:
     void Form_Activate() override;
     void Form_Unload(bool& cancel) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void Command_Omake_Click(int Index);

@@ -1,6 +1,9 @@
 #include "screens/ACD_Sub.h"
 
+#include "platform/FocusRing.h"
+#include "platform/KeyboardChoices.h"
 #include "platform/Program.h"
+#include "rules/AccessTexts.h"
 #include "screens/GameApp.h"
 
 namespace orv::ui {
@@ -28,6 +31,19 @@ ACD_Sub::ACD_Sub(GameApp& game)
     connect(CheckBGM(), &QCheckBox::toggled, this, [this] { CheckBGM_Click(); });
     connect(CheckSE(), &QCheckBox::toggled, this, [this] { CheckSE_Click(); });
     connect(LowSpecMode(), &QCheckBox::toggled, this, [this] { LowSpecMode_Click(); });
+
+    // The keyboard reaches the same handlers; assistive technology reads
+    // what each control does, since none of them has a caption of its own.
+    MakeKeyboardChoices(
+        {Command4(), Command_Omake(), CheckSE(), CheckBGM(), LowSpecMode(), Command2()});
+    new FocusRing(this);
+    Command4()->setAccessibleName(QString::fromUtf8(access::kStart));
+    Command_Omake()->setAccessibleName(QString::fromUtf8(access::kBonus));
+    Command2()->setAccessibleName(QString::fromUtf8(access::kQuit));
+    CheckSE()->setAccessibleName(QString::fromUtf8(access::kOptionSE));
+    CheckBGM()->setAccessibleName(QString::fromUtf8(access::kOptionBGM));
+    LowSpecMode()->setAccessibleName(QString::fromUtf8(access::kOptionLowSpec));
+    setAccessibleDescription(QString::fromUtf8(access::kTitleKeys));
 }
 
 void ACD_Sub::Form_Activate() {
@@ -45,6 +61,8 @@ void ACD_Sub::Form_Activate() {
         // Viewers opened from a battle after this lead on into the game.
         game_.State().FromOmakeMode = kFalse;
     }
+    // Whoever comes back to the title finds the keyboard on the start button.
+    Command4()->setFocus(Qt::OtherFocusReason);
 }
 
 void ACD_Sub::writeOption(QCheckBox* box, const char* key, const char* section) {

@@ -59,6 +59,34 @@ private slots:
         }
     }
 
+    // The keyboard answers a box as its buttons do: Y and Enter yes, N and
+    // Escape no; Enter and Escape close an OK box.
+    void keysAnswerBoxes() {
+        const QPair<int, BoxAnswer> yesNo[] = {{Qt::Key_Y, BoxAnswer::Yes},
+                                               {Qt::Key_Return, BoxAnswer::Yes},
+                                               {Qt::Key_N, BoxAnswer::No},
+                                               {Qt::Key_Escape, BoxAnswer::No}};
+        auto pressWhenOpen = [](int key) {
+            QTimer::singleShot(100, [key] {
+                QWidget* box = QApplication::activeModalWidget();
+                QVERIFY(box);
+                QTest::keyClick(box, Qt::Key(key));
+            });
+        };
+        for (const auto& [key, answer] : yesNo) {
+            pressWhenOpen(key);
+            QCOMPARE(ShowBox(nullptr, QStringLiteral("終了してよろしいですか？"),
+                             QStringLiteral("確認"), BoxButtons::YesNo),
+                     answer);
+        }
+        for (int key : {int(Qt::Key_Return), int(Qt::Key_Escape)}) {
+            pressWhenOpen(key);
+            QCOMPARE(ShowBox(nullptr, QStringLiteral("You Lose"), QStringLiteral("戦闘結果"),
+                             BoxButtons::Ok),
+                     BoxAnswer::Ok);
+        }
+    }
+
     void okBoxKeepsTimersTicking() {
         int ticks = 0;
         QTimer clock;

@@ -1,0 +1,374 @@
+// The whole game from the keyboard, beside the mouse: every key reaches the
+// handler the matching click reaches, so refusals, prompts and the
+// computer's turn behave alike; and what a cell shows is read out as text.
+#include <QAccessible>
+#include <QAction>
+#include <QLabel>
+#include <QMenuBar>
+
+#include "FlowKit.h"
+#include "rules/AccessTexts.h"
+#include "rules/Shots.h"
+#include "rules/Texts.h"
+#include "screens/ACD_Continue.h"
+#include "screens/ACD_Main.h"
+#include "screens/ACD_OmakeCG0A.h"
+#include "screens/ACD_OmakeCG0C.h"
+#include "screens/ACD_OmakeMode.h"
+#include "screens/ACD_Sub.h"
+
+using namespace flowkit;
+
+namespace {
+
+void key(QWidget* w, int k, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+    QTest::keyClick(w, Qt::Key(k), mods);
+}
+
+void clickCell(FlexGrid* grid, int col, int row) {
+    QTest::mouseClick(grid, Qt::LeftButton, Qt::NoModifier, grid->CellRect(col, row).center());
+}
+
+QPoint cursorOf(FlexGrid* grid) {
+    return grid->CursorShown() ? QPoint(grid->CursorCol(), grid->CursorRow()) : QPoint(-1, -1);
+}
+
+QString cellName(FlexGrid* grid, int col, int row) {
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(grid);
+    return table->child(row * grid->Cols() + col)->text(QAccessible::Name);
+}
+
+// Walks the cursor to a cell with the arrow keys only.
+void cursorTo(ACD_Main* battle, FlexGrid* grid, int col, int row) {
+    key(battle, Qt::Key_Home);
+    key(battle, Qt::Key_PageUp);
+    for (int c = 0; c < col; ++c) key(battle, Qt::Key_Right);
+    for (int r = 0; r < row; ++r) key(battle, Qt::Key_Down);
+    QCOMPARE(cursorOf(grid), QPoint(col, row));
+}
+
+// A battle whose clock the test drives, its deployment opened.
+ACD_Main* battleInDeployment(GameApp& game) {
+    game.OpenBattleScreen();
+    ACD_Main* battle = game.Main_();
+    battle->CpTurn().stop();
+    battle->CpTurn_Timer();
+    return battle;
+}
+
+// A cell of the enemy field whose shot answers `answer`, not fired at yet.
+QPoint cellAnswering(GameState& gs, const char* answer) {
+    for (int r = 0; r < 9; ++r)
+        for (int c = 0; c < 19; ++c) {
+            const std::string& cell = gs.Board_E(c, r);
+            if (cell != "" && cell != text::kCombatUnit && cell != text::kCommandUnit) continue;
+            if (JudgeShot(Integer(c), Integer(r), gs.Board_E) == answer) return {c, r};
+        }
+    return {-1, -1};
+}
+
+}  // namespace
+
+class KeyboardTest : public QObject {
+    Q_OBJECT
+private:
+    Boxes boxes;
+    Sounds sounds;
+
+private slots:
+    void init() {
+        boxes = Boxes{};
+        boxes.Install();
+        sounds = Sounds{};
+        sounds.Install();
+    }
+    void cleanup() {
+        SetBoxResponder({});
+        sound::SetMciBackend({});
+    }
+
+    void titleFocusGoesRoundItsChoicesAndEnterIsTheirClick() {
+        for (bool unlocked : {false, true}) {
+            Settings settings;
+            if (unlocked) settings.Write("[CLR]\nCH0=1\nCH1=1\nCH2=1\n");
+            GameApp game(41);
+            game.UseSettingsFile(settings.Path());
+            game.Main();
+            ACD_Sub& title = game.Sub();
+            QCOMPARE(title.focusWidget(), title.Command4());
+
+            QList<QWidget*> order{title.Command4(), title.CheckSE(), title.CheckBGM(),
+                                  title.LowSpecMode(), title.Command2()};
+            if (unlocked) order.insert(1, title.Command_Omake());
+            for (int k : {int(Qt::Key_Tab), int(Qt::Key_Down), int(Qt::Key_Right)}) {
+                for (qsizetype i = 1; i <= order.size(); ++i) {
+                    key(title.focusWidget(), k);
+                    QCOMPARE(title.focusWidget(), order[i % order.size()]);
+                }
+            }
+            for (int k : {int(Qt::Key_Up), int(Qt::Key_Left)}) {
+                key(title.focusWidget(), k);
+                QCOMPARE(title.focusWidget(), order.last());
+                key(title.focusWidget(), Qt::Key_Tab);
+            }
+            key(title.focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+            QCOMPARE(title.focusWidget(), order.last());
+
+            // Enter and Space on an option box are its click: written at once.
+            title.CheckSE()->setFocus();
+            key(title.CheckSE(), Qt::Key_Return);
+            QVERIFY(title.CheckSE()->isChecked());
+            QVERIFY(settings.Lines().contains("SE=1"));
+            key(title.CheckSE(), Qt::Key_Space);
+            QVERIFY(!title.CheckSE()->isChecked());
+            QVERIFY(settings.Lines().contains("SE=0"));
+
+            // Enter on the start button starts the battle where the title stood.
+            title.Command4()->setFocus();
+            key(title.Command4(), Qt::Key_Enter);
+            QCOMPARE(VisibleScreens(), QStringList{"ACD_Main"});
+            game.Main_()->CpTurn().stop();
+        }
+    }
+
+    void cursorMovesOneCellAndStopsAtTheEdges() {
+        Settings settings;
+        GameApp game(42);
+        game.UseSettingsFile(settings.Path());
+        game.Main();
+        game.OpenBattleScreen();
+        ACD_Main* battle = game.Main_();
+        battle->CpTurn().stop();
+        GameState& gs = game.State();
+
+        // Before the first tick neither grid takes input: no cursor, keys do nothing.
+        QVERIFY(!battle->FG_M()->CursorShown() && !battle->FG_E()->CursorShown());
+        gs.EventName = "untouched";
+        for (int k : {int(Qt::Key_Right), int(Qt::Key_Return), int(Qt::Key_Space)}) key(battle, k);
+        QCOMPARE(gs.SikiCount_M, Integer(0));
+        QCOMPARE(gs.EventName, std::string("untouched"));
+
+        battle->CpTurn_Timer();
+        FlexGrid* own = battle->FG_M();
+        QCOMPARE(battle->KeyboardGrid(), own);
+        QCOMPARE(cursorOf(own), QPoint(9, 4));
+        QVERIFY(!battle->FG_E()->CursorShown());
+        const QPair<int, QPoint> moves[] = {
+            {Qt::Key_Left, {8, 4}},   {Qt::Key_Up, {8, 3}},        {Qt::Key_Right, {9, 3}},
+            {Qt::Key_Down, {9, 4}},   {Qt::Key_Home, {0, 4}},      {Qt::Key_Left, {0, 4}},
+            {Qt::Key_PageUp, {0, 0}}, {Qt::Key_Up, {0, 0}},        {Qt::Key_End, {18, 0}},
+            {Qt::Key_Right, {18, 0}}, {Qt::Key_PageDown, {18, 8}}, {Qt::Key_Down, {18, 8}},
+        };
+        for (const auto& [k, expected] : moves) {
+            key(battle, k);
+            QCOMPARE(cursorOf(own), expected);
+        }
+        // Moving is no click.
+        QCOMPARE(gs.SikiCount_M, Integer(0));
+        QCOMPARE(sounds.Count(QStringLiteral("\\.WAV")), 0);
+    }
+
+    void enterIsAClickOnTheCursorCell() {
+        Settings settings;
+        GameApp game(43);
+        game.UseSettingsFile(settings.Path());
+        game.Main();
+        ACD_Main* battle = battleInDeployment(game);
+        GameState& gs = game.State();
+        FlexGrid* own = battle->FG_M();
+
+        // Three command vehicles and four combat vehicles, all by keys; a
+        // second Enter on a placed cell is refused just as a click there is.
+        cursorTo(battle, own, 2, 1);
+        key(battle, Qt::Key_Return);
+        QCOMPARE(gs.Board_M(2, 1), std::string(text::kCommandUnit));
+        QCOMPARE(own->CellBackColorAt(2, 1), gs.SikiColor);
+        const QString prompt = battle->Label_Command()->text();
+        key(battle, Qt::Key_Space);
+        QCOMPARE(gs.SikiCount_M, Integer(1));
+        QCOMPARE(battle->Label_Command()->text(), prompt);
+        QCOMPARE(gs.EventName, std::string(text::kFG_M_Click));
+        clickCell(own, 2, 1);
+        QCOMPARE(gs.SikiCount_M, Integer(1));
+        for (int c = 3; c <= 4; ++c) {
+            key(battle, Qt::Key_Right);
+            key(battle, Qt::Key_Enter);
+        }
+        QCOMPARE(gs.GamePhase, std::string(text::kCombatDeploy));
+        key(battle, Qt::Key_Return);  // the last command vehicle's cell: refused
+        QCOMPARE(gs.SenCount_M, Integer(0));
+        for (int c = 0; c < 4; ++c) {
+            key(battle, Qt::Key_Down);
+            key(battle, Qt::Key_Return);
+        }
+        QCOMPARE(gs.GamePhase, std::string(text::kPlayerTurnPhase));
+        QVERIFY(!own->CursorShown());
+        QCOMPARE(battle->KeyboardGrid(), battle->FG_E());
+        QCOMPARE(cursorOf(battle->FG_E()), QPoint(9, 4));
+
+        // A shot by Enter, then Enter and a click on the same cell: both
+        // refused alike, nothing counted.
+        FlexGrid* enemy = battle->FG_E();
+        const QPoint miss = cellAnswering(gs, text::kMiss);
+        cursorTo(battle, enemy, miss.x(), miss.y());
+        key(battle, Qt::Key_Return);
+        QCOMPARE(gs.Board_E(miss.x(), miss.y()), std::string(text::kMissMark));
+        QCOMPARE(gs.PLTurnShots, Integer(1));
+        key(battle, Qt::Key_Return);
+        clickCell(enemy, miss.x(), miss.y());
+        QCOMPARE(gs.PLTurnShots, Integer(1));
+        QCOMPARE(gs.PLShotCount, Integer(1));
+
+        // The turn's last shots by keys hand over to the computer: no cursor,
+        // and keys do nothing while it fires.
+        for (int shot = 0; shot < 3; ++shot) {
+            const QPoint next = cellAnswering(gs, text::kMiss);
+            cursorTo(battle, enemy, next.x(), next.y());
+            key(battle, Qt::Key_Return);
+        }
+        QCOMPARE(gs.GamePhase, std::string(text::kCpTurnPhase));
+        QVERIFY(!enemy->CursorShown() && !own->CursorShown());
+        QVERIFY(battle->KeyboardGrid() == nullptr);
+        const Integer shots = gs.PLShotCount;
+        gs.EventName = "untouched";
+        for (int k : {int(Qt::Key_Left), int(Qt::Key_Return), int(Qt::Key_Space)}) key(battle, k);
+        QCOMPARE(gs.PLShotCount, shots);
+        QCOMPARE(gs.EventName, std::string("untouched"));
+        for (int tick = 0; tick < 4; ++tick) battle->CpTurn_Timer();
+        QCOMPARE(gs.GamePhase, std::string(text::kPlayerTurnPhase));
+        QVERIFY(enemy->CursorShown());  // back where the player left it
+        battle->CpTurn().stop();
+    }
+
+    void cellsReadWhatTheyShow() {
+        Settings settings;
+        GameApp game(44);
+        game.UseSettingsFile(settings.Path());
+        game.Main();
+        ACD_Main* battle = battleInDeployment(game);
+        GameState& gs = game.State();
+        FlexGrid* own = battle->FG_M();
+        FlexGrid* enemy = battle->FG_E();
+        QCOMPARE(QAccessible::queryAccessibleInterface(enemy)->childCount(), 171);
+        QCOMPARE(cellName(own, 0, 0), QStringLiteral("A1: empty"));
+        QCOMPARE(cellName(own, 18, 8), QStringLiteral("S9: empty"));
+
+        for (int c = 0; c < 3; ++c) clickCell(own, c, 0);
+        for (int c = 0; c < 4; ++c) clickCell(own, c, 8);
+        QCOMPARE(cellName(own, 1, 0), QStringLiteral("B1: command vehicle"));
+        QCOMPARE(cellName(own, 3, 8), QStringLiteral("D9: combat vehicle"));
+
+        // Each of the four answers, read before and after the shot.
+        const QPair<const char*, const char*> answers[] = {
+            {text::kMiss, "miss"},
+            {text::kAdjacent, "adjacent"},
+            {text::kCombatHit, "combat vehicle hit"},
+            {text::kCommandHit, "command vehicle hit"},
+        };
+        for (const auto& [answer, words] : answers) {
+            gs.PLTurnShots = 0;  // keep the turn the player's
+            const QPoint at = cellAnswering(gs, answer);
+            QVERIFY(at.x() >= 0);
+            const QString name = QString::fromStdString(access::CellName(at.x(), at.y()));
+            QCOMPARE(cellName(enemy, at.x(), at.y()), name + QStringLiteral(": not yet fired"));
+            cursorTo(battle, enemy, at.x(), at.y());
+            key(battle, Qt::Key_Return);
+            QCOMPARE(cellName(enemy, at.x(), at.y()), name + ": " + words);
+        }
+
+        // The cursor's cell is the focused one; the status panel counts in words.
+        QAccessibleInterface* table = QAccessible::queryAccessibleInterface(enemy);
+        QVERIFY(table->focusChild());
+        QVERIFY(table->focusChild()->state().focused);
+        QCOMPARE(battle->Widgets().Get("LabelRemSen")->accessibleName(),
+                 QStringLiteral("Enemy combat vehicles left: 3"));
+        QCOMPARE(battle->Widgets().Get("LabelRemSiki")->accessibleName(),
+                 QStringLiteral("Enemy command vehicles left: 2"));
+        QCOMPARE(battle->CharaImg()->accessibleDescription(), QStringLiteral("angry"));
+    }
+
+    void menuFromTheKeyboard() {
+        Settings settings;
+        GameApp game(45);
+        game.UseSettingsFile(settings.Path());
+        game.Main();
+        ACD_Main* battle = battleInDeployment(game);
+        boxes.yesNo = BoxAnswer::No;
+        battle->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(battle));
+
+        // Escape and Alt+Q ask the quit question, as the menu does.
+        key(battle, Qt::Key_Escape);
+        key(battle, Qt::Key_Q, Qt::AltModifier);
+        QCOMPARE(boxes.Questions(), 2);
+
+        // F10 reaches the bar: its first entry, then along it.
+        QMenuBar* bar = battle->MenuBar();
+        key(battle, Qt::Key_F10);
+        QCOMPARE(bar->activeAction(), bar->actions().first());
+        key(bar, Qt::Key_Right);
+        QCOMPARE(bar->activeAction(), bar->actions().at(1));
+        key(bar, Qt::Key_Escape);
+        QVERIFY(!bar->activeAction());
+        QCOMPARE(QApplication::focusWidget(), battle);
+        QCOMPARE(boxes.Questions(), 2);
+
+        // Alt+S surrenders, as its entry does.
+        key(battle, Qt::Key_S, Qt::AltModifier);
+        QCOMPARE(boxes.seen.last(), QStringLiteral("戦闘結果|You Lose"));
+        QTRY_COMPARE(VisibleScreens(), QStringList{"ACD_Continue"});
+    }
+
+    void continueAndViewersAnswerTheirKeys() {
+        Settings settings;
+        settings.Write("[CLR]\nCH0=1\nCH1=1\nCH2=1\n");
+        GameApp game(46);
+        game.UseSettingsFile(settings.Path());
+        game.Main();
+        GameState& gs = game.State();
+
+        // Continue: Y plays again, N goes back to the title.
+        battleInDeployment(game)->Surrender_Click();
+        key(&Current<ACD_Continue>(game, ScreenId::ACD_Continue), Qt::Key_Y);
+        QTRY_COMPARE(VisibleScreens(), QStringList{"ACD_Main"});
+        game.Main_()->CpTurn().stop();
+        game.Main_()->Surrender_Click();
+        key(&Current<ACD_Continue>(game, ScreenId::ACD_Continue), Qt::Key_Escape);
+        QTRY_COMPARE(VisibleScreens(), QStringList{"ACD_Sub"});
+        QCOMPARE(gs.StageIndex, Integer(0));
+
+        // Bonus menu: the first viewer has the focus; Enter opens it, Escape
+        // on a viewer goes back, Escape on the menu to the title.
+        game.OpenOmakeMode();
+        auto* menu = &Current<ACD_OmakeMode>(game, ScreenId::ACD_OmakeMode);
+        QCOMPARE(menu->focusWidget(), menu->Command_Omake(0));
+        key(menu->Command_Omake(0), Qt::Key_Return);
+        key(&Current<ACD_OmakeCG0A>(game, ScreenId::ACD_OmakeCG0A), Qt::Key_Escape);
+        menu = &Current<ACD_OmakeMode>(game, ScreenId::ACD_OmakeMode);
+        QTRY_COMPARE(VisibleScreens(), QStringList{"ACD_OmakeMode"});
+        key(menu->Command_Omake(0), Qt::Key_Right);
+        QCOMPARE(menu->focusWidget(), menu->Command_Omake(2));
+        key(menu->Command_Omake(2), Qt::Key_Space);
+        auto& c = Current<ACD_OmakeCG0C>(game, ScreenId::ACD_OmakeCG0C);
+        key(&c, Qt::Key_Down);  // the first picture gives way, as on a click
+        QVERIFY(c.Image2()->isVisible() && !c.Image1()->isVisible());
+        QCOMPARE(VisibleScreens(), QStringList{"ACD_OmakeCG0C"});
+        key(&c, Qt::Key_Return);
+        menu = &Current<ACD_OmakeMode>(game, ScreenId::ACD_OmakeMode);
+        QTRY_COMPARE(VisibleScreens(), QStringList{"ACD_OmakeMode"});
+        key(menu, Qt::Key_Escape);
+        QTRY_COMPARE(VisibleScreens(), QStringList{"ACD_Sub"});
+
+        // In a game, viewer A's Enter is the next stage.
+        ACD_Main* battle = battleInDeployment(game);
+        battle->SetEvent(text::kPLAYER_Win);
+        key(&Current<ACD_OmakeCG0A>(game, ScreenId::ACD_OmakeCG0A), Qt::Key_Enter);
+        QTRY_COMPARE(VisibleScreens(), QStringList{"ACD_Main"});
+        QCOMPARE(gs.StageIndex, Integer(1));
+        game.Main_()->CpTurn().stop();
+        QCOMPARE(boxes.Questions(), 0);
+    }
+};
+
+QTEST_MAIN(KeyboardTest)
+#include "KeyboardTest.moc"
