@@ -13,6 +13,7 @@ PACKAGES=(
   xvfb xdotool x11-utils imagemagick
   openbox python3
   dpkg-dev desktop-file-utils appstream
+  dbus-daemon at-spi2-core python3-pyatspi
 )
 
 missing=()

@@ -64,6 +64,7 @@ public:
     // asks the namer whenever it is asked.
     using CellNamer = std::function<QString(int col, int row)>;
     void SetCellNamer(CellNamer namer) { namer_ = std::move(namer); }
+    bool HasCellNames() const { return static_cast<bool>(namer_); }
     QString CellAccessibleName(int col, int row) const;
     // Tells assistive technology that a cell now reads differently.
     void CellNameChanged(int col, int row);

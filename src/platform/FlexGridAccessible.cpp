@@ -63,7 +63,16 @@ public:
         for (const auto& [index, id] : cells_) QAccessible::deleteAccessibleInterface(id);
     }
 
-    int childCount() const override { return grid()->Rows() * grid()->Cols(); }
+    // A grid whose cells mean nothing to the player is decoration: a screen
+    // reader passes over it.
+    int childCount() const override {
+        return grid()->HasCellNames() ? grid()->Rows() * grid()->Cols() : 0;
+    }
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        if (!grid()->HasCellNames()) s.invisible = true;
+        return s;
+    }
     QAccessibleInterface* child(int index) const override {
         if (index < 0 || index >= childCount()) return nullptr;
         if (auto found = cells_.find(index); found != cells_.end())

@@ -341,8 +341,12 @@ void ACD_Main::describeCounts(IconRow row) {
         for (int i = 0; i < n; ++i) count += controls_.Get(icons, i)->isHidden() ? 0 : 1;
         return QString::number(count);
     };
-    auto say = [](QWidget* w, const char* what, const QString& n) {
-        w->setAccessibleName(QString::fromUtf8(what) + QStringLiteral(": ") + n);
+    // Only a change is told: a screen reader reads out every new name.
+    auto tell = [](QWidget* w, const QString& name) {
+        if (w->accessibleName() != name) w->setAccessibleName(name);
+    };
+    auto say = [tell](QWidget* w, const char* what, const QString& n) {
+        tell(w, QString::fromUtf8(what) + QStringLiteral(": ") + n);
     };
     switch (row) {
         case IconRow::ImageRemSiki_M:
@@ -360,12 +364,11 @@ void ACD_Main::describeCounts(IconRow row) {
             break;
         case IconRow::ImageRemShot_P:
         case IconRow::ImageRemShot_E:
-            controls_.Get("Picture1")
-                ->setAccessibleName(QString::fromUtf8(access::kPlayerShotsLeft) +
-                                    QStringLiteral(": ") + shown("ImageRemShot_P", 4) +
-                                    QStringLiteral("; ") +
-                                    QString::fromUtf8(access::kEnemyShotsLeft) +
-                                    QStringLiteral(": ") + shown("ImageRemShot_E", 4));
+            tell(controls_.Get("Picture1"), QString::fromUtf8(access::kPlayerShotsLeft) +
+                                                QStringLiteral(": ") + shown("ImageRemShot_P", 4) +
+                                                QStringLiteral("; ") +
+                                                QString::fromUtf8(access::kEnemyShotsLeft) +
+                                                QStringLiteral(": ") + shown("ImageRemShot_E", 4));
             break;
     }
 }
