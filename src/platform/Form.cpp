@@ -6,7 +6,9 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPointer>
+#include <QProxyStyle>
 #include <QShowEvent>
+#include <QStyleOption>
 
 #include "platform/Controls.h"
 #include "platform/MessageBox.h"
@@ -25,6 +27,26 @@ protected:
 
 private:
     Form* form_;
+};
+
+// The menu bar's entries open no menus, and the style marks an entry only
+// while its menu is open: an entry reached from the keyboard would not show.
+// Drawn as pressed while the bar holds the keyboard (never under the mouse).
+class MenuBarStyle : public QProxyStyle {
+public:
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override {
+        if (element == CE_MenuBarItem && widget && widget->hasFocus() &&
+            (option->state & State_Selected)) {
+            if (const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option)) {
+                QStyleOptionMenuItem marked = *item;
+                marked.state |= State_Sunken;
+                QProxyStyle::drawControl(element, &marked, painter, widget);
+                return;
+            }
+        }
+        QProxyStyle::drawControl(element, option, painter, widget);
+    }
 };
 
 // Drops the player's input that reaches a screen after it was hidden: a click
@@ -131,6 +153,9 @@ QMenuBar* Form::MenuBar() {
     menuBar_ = new QMenuBar(this);
     // A global (desktop) menu bar would leave the window short of its bar.
     menuBar_->setNativeMenuBar(false);
+    auto* style = new MenuBarStyle;
+    style->setParent(menuBar_);
+    menuBar_->setStyle(style);
     menuBar_->setFont(GameFont(9, false));
     menuBar_->installEventFilter(this);
     client_ = new ClientArea(this);

@@ -304,8 +304,11 @@ private slots:
 
         // F10 reaches the bar: its first entry, then along it.
         QMenuBar* bar = battle->MenuBar();
+        const QRect first = bar->actionGeometry(bar->actions().first());
+        const QImage plain = bar->grab(first).toImage();
         key(battle, Qt::Key_F10);
         QCOMPARE(bar->activeAction(), bar->actions().first());
+        QVERIFY2(bar->grab(first).toImage() != plain, "the entry reached by F10 is not marked");
         key(bar, Qt::Key_Right);
         QCOMPARE(bar->activeAction(), bar->actions().at(1));
         key(bar, Qt::Key_Escape);
