@@ -6,6 +6,7 @@
 #include <QTimer>
 
 #include "core/Fatal.h"
+#include "platform/OutOfSight.h"
 #include "platform/PictureButton.h"
 #include "platform/Pictures.h"
 #include "platform/Twips.h"
@@ -48,7 +49,7 @@ QFont GameFont(int points, bool bold) {
 
 namespace {
 
-QWidget* makeControl(QWidget* parent, const ControlSpec& c) {
+QWidget* makeControl(QWidget* parent, const ControlSpec& c, int clientWidth) {
     const QRect rect = PxRect(c.left, c.top, c.width, c.height);
     QWidget* w = nullptr;
     switch (c.kind) {
@@ -78,7 +79,9 @@ QWidget* makeControl(QWidget* parent, const ControlSpec& c) {
             break;
         }
         case ControlKind::Label: {
-            auto* label = new QLabel(QString::fromUtf8(c.caption ? c.caption : ""), parent);
+            auto* label = new QLabel(parent);
+            if (c.left >= clientWidth) MarkOutOfSight(label);
+            label->setText(QString::fromUtf8(c.caption ? c.caption : ""));
             label->setFont(GameFont(c.fontPoints ? c.fontPoints : 9, c.bold));
             label->setAlignment((c.align == assets::Align::Center ? Qt::AlignHCenter : Qt::AlignLeft) |
                                 Qt::AlignVCenter);
@@ -114,7 +117,8 @@ QWidget* makeControl(QWidget* parent, const ControlSpec& c) {
 
 Controls::Controls(QWidget* parent, const assets::ScreenSpec& spec) {
     for (const ControlSpec& c : spec.controls) {
-        if (QWidget* w = makeControl(parent, c)) widgets_.insert(ControlKey(c.name, c.index), w);
+        if (QWidget* w = makeControl(parent, c, spec.clientWidth))
+            widgets_.insert(ControlKey(c.name, c.index), w);
     }
 }
 

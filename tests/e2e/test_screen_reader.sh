@@ -40,6 +40,7 @@ grep -qF "table	Your field" "$shown" || e2e_fail "no own field"
 grep -qF "table cell	A1: not yet fired" "$shown" || e2e_fail "an enemy cell does not say it is not yet fired"
 grep -qF "label	Enemy command vehicles left: 3" "$shown" || e2e_fail "the enemy's count is not text"
 [ "$(grep -c "	table	" "$shown")" = 2 ] || e2e_fail "a grid that means nothing is read out"
+! grep -qE "	(Turn|PLShot|CPShot)" "$shown" || e2e_fail "labels beyond the window's edge are read out"
 
 # Placing by keys: the cursor's cell is heard as the focus, the placed
 # vehicle as the cell's new name, the prompt as it counts down.
