@@ -19,11 +19,17 @@ CHAOS = 0.04  # share of random actions in a battle played on purpose
 HOLD_MATCH = 3.0  # s within which a quit question is the one we opened on purpose
 
 RANDOM_BATTLE = {"grid": 45, "double": 6, "menu quit": 4, "menu title": 3, "menu surrender": 3,
-                 "close": 3, "random": 8, "wait": 8}
+                 "close": 3, "random": 8, "wait": 8, "keys": 14}
 FIRST_BATTLE = {"win": 50, "lose": 35, "random": 15}
 LATER_BATTLE = {"lose": 55, "random": 30, "win": 15}
 # A battle played on purpose is not left by chance.
-CHAOS_BATTLE = {"grid": 4, "double": 2, "random": 2}
+CHAOS_BATTLE = {"grid": 4, "double": 2, "random": 2, "keys": 3}
+# The keyboard in a battle: cursor moves, Enter/Space on the cursor cell,
+# bursts of both, and the ways to the quit question, the title and surrender.
+BATTLE_KEYS = {"move": 30, "act": 20, "burst": 15, "Escape": 3, "alt+q": 2, "alt+t": 2,
+               "alt+s": 2, "F10 Return": 2, "F10 Right Return": 2, "F10 Escape": 2}
+KEYBOARD_HANDS = 0.3  # share of placements and shots made with the cursor keys
+CURSOR_KEYS = ["Left", "Right", "Up", "Down", "Home", "End", "Prior", "Next"]
 
 
 def pick(rng, table: dict):
@@ -170,14 +176,26 @@ class Player:
         self.desk.key("alt+F4")
         return True
 
+    def _keys(self, w, keys: str, what: str) -> bool:
+        """Keys to a screen once it has the focus and the last change has settled."""
+        if time.monotonic() - self._switched_at < SWITCH_SETTLE:
+            return False
+        focus = self.desk.activate(w.wid)
+        if focus != w.wid:
+            self.journal.note(f"{self._name(w)} did not get the focus (0x{focus:x} has it)")
+            return False
+        self.journal.action(f"keys {keys!r} ({what}) on {self._name(w)}")
+        self.desk.key(keys)
+        return True
+
     def _ask_to_quit(self, how: str, now: float):
         self.quit_asked_at = now
         self.quit_how = how
 
-    def _after_switch(self, now: float):
+    def _after_switch(self, now: float, click: bool = True):
         """Sometimes a second click lands right after one that changes screens."""
         self._switched_at = now
-        if self.rng.random() < 0.3:
+        if click and self.rng.random() < 0.3:
             self.journal.action("click at the same spot during the screen change")
             self._mind_title_quit(self._last_point, False)
             self.desk.click_here()
@@ -254,9 +272,11 @@ class Player:
     def _title(self, w, now: float):
         what = pick(self.rng, {"start": 40, "bonus": 20, "quit": 1, "check SE": 5, "check BGM": 5,
                                "check smooth scroll": 5, "double start": 5, "close": 1,
-                               "random": 8, "wait": 6})
+                               "random": 8, "wait": 6, "keys": 15})
         self._pause(now)
-        if what == "wait":
+        if what == "keys":
+            self._title_keys(w, now)
+        elif what == "wait":
             self._pause(now, 0.2, 1.5)
         elif what == "random":
             self._click(w, self._random_spot(w), "anywhere")
@@ -270,11 +290,28 @@ class Player:
             if what in ("start", "bonus"):
                 self._after_switch(now)
 
+    def _title_keys(self, w, now: float):
+        """Enter on the start button, which has the focus as the title opens; or
+        the focus moved first, which can end on any button, the quit button too."""
+        rng = self.rng
+        moves = [rng.choice(["Tab", "shift+Tab", "Left", "Right", "Up", "Down"])
+                 for _ in range(rng.randrange(0, 7))]
+        keys = " ".join(moves + [rng.choice(["Return", "space"])])
+        if not self._keys(w, keys, "focus and use" if moves else "start"):
+            return
+        if moves:
+            self._ask_to_quit("keys that may reach the title's quit button", now)
+        self._after_switch(now, click=False)
+
     def _continue(self, w, now: float):
         what = pick(self.rng, {"yes": 40, "no": 30, "double yes": 5, "random": 10, "close": 8,
-                               "wait": 7})
+                               "wait": 7, "keys": 15})
         self._pause(now)
-        if what == "wait":
+        if what == "keys":
+            if self._keys(w, self.rng.choice(["Return", "y", "Escape", "n", "Return Return"]),
+                          "answer"):
+                self._after_switch(now, click=False)
+        elif what == "wait":
             self._pause(now, 0.2, 1.5)
         elif what == "random":
             self._click(w, self._random_spot(w), "anywhere")
@@ -288,9 +325,15 @@ class Player:
 
     def _bonus_menu(self, w, now: float):
         what = pick(self.rng, {"viewer A": 30, "viewer C": 30, "exit": 20, "random": 8,
-                               "close": 6, "double": 6})
+                               "close": 6, "double": 6, "keys": 10})
         self._pause(now)
-        if what == "random":
+        if what == "keys":
+            moves = " ".join(self.rng.choice(["Tab", "Left", "Right", "Up", "Down"])
+                             for _ in range(self.rng.randrange(0, 4)))
+            keys = self.rng.choice([f"{moves} Return", f"{moves} space", "Escape"]).strip()
+            if self._keys(w, keys, "choose"):
+                self._after_switch(now, click=False)
+        elif what == "random":
             self._click(w, self._random_spot(w), "anywhere")
         elif what == "close":
             self._close(w)
@@ -302,9 +345,13 @@ class Player:
             self._after_switch(now)
 
     def _viewer(self, w, now: float):
-        what = pick(self.rng, {"click": 80, "double": 10, "close": 10})
+        what = pick(self.rng, {"click": 80, "double": 10, "close": 10, "keys": 15})
         self._pause(now, 0.1, 0.8)
-        if what == "close":
+        if what == "keys":
+            keys = self.rng.choice(["Return", "space", "Right", "Down", "Escape", "Return Return"])
+            if self._keys(w, keys, "go on or leave"):
+                self._after_switch(now, click=False)
+        elif what == "close":
             self._close(w)
         else:
             self._click(w, self._random_spot(w), "anywhere", clicks=2 if what == "double" else 1)
@@ -389,8 +436,22 @@ class Player:
             self._close(w, what)
         self._pause(now, 0.1, 0.2)
 
+    def _by_keys(self, w, cell: tuple, what: str) -> bool:
+        """The cursor walked from the nearer corner to the cell, then Enter or Space."""
+        if self.rng.random() >= KEYBOARD_HANDS:
+            return False
+        col, row = cell
+        across = ["Home"] + ["Right"] * col if col < L.COLS // 2 else \
+            ["End"] + ["Left"] * (L.COLS - 1 - col)
+        down = ["Prior"] + ["Down"] * row if row < L.ROWS // 2 else \
+            ["Next"] + ["Up"] * (L.ROWS - 1 - row)
+        keys = " ".join(across + down + [self.rng.choice(["Return", "space"])])
+        return self._keys(w, keys, what)
+
     def _place(self, w, play: BattlePlay, cell: tuple):
         play.own.append(cell)
+        if self._by_keys(w, cell, f"own cell {cell}"):
+            return
         rect = L.cell_rect("M", cell[0], cell[1], L.menu_bar_height(w))
         self._click(w, rect.point(self.rng), f"own cell {cell}")
 
@@ -398,6 +459,8 @@ class Player:
         play.fired.add(cell)
         play.shots_this_turn += 1
         play.last_was_shot = True
+        if self._by_keys(w, cell, f"enemy cell {cell}"):
+            return
         rect = L.cell_rect("E", cell[0], cell[1], L.menu_bar_height(w))
         self._click(w, rect.point(self.rng), f"enemy cell {cell}")
 
@@ -423,8 +486,25 @@ class Player:
             self._close(w)
         elif what == "random":
             self._click(w, self._random_spot(w), "anywhere")
+        elif what == "keys":
+            self._battle_keys(w, now)
         else:
             self._pause(now, 0.2, 1.5)
+
+    def _battle_keys(self, w, now: float):
+        rng = self.rng
+        what = pick(rng, BATTLE_KEYS)
+        if what == "move":
+            keys = " ".join(rng.choice(CURSOR_KEYS) for _ in range(rng.randrange(1, 6)))
+        elif what == "act":
+            keys = rng.choice(["Return", "space", "KP_Enter"])
+        elif what == "burst":
+            keys = " ".join(rng.choice(CURSOR_KEYS + ["Return", "space"])
+                            for _ in range(rng.randrange(3, 12)))
+        else:
+            keys = what
+        if self._keys(w, keys, what) and what in ("alt+t", "F10 Right Return"):
+            self._after_switch(now, click=False)
 
     def _random_grid_click(self, w, play: BattlePlay, now: float):
         rng = self.rng

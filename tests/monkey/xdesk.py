@@ -168,8 +168,8 @@ class Desk:
         return self.focused()
 
     def key(self, keys: str):
-        """Keys to whichever window has the focus, as a person types them."""
-        _quiet(["xdotool", "key", keys], self.env)
+        """Keys (blank-separated) to whichever window has the focus, as a person types them."""
+        _quiet(["xdotool", "key", "--delay", "40", *keys.split()], self.env)
 
     def pixels(self, wid: int, x: int, y: int, w: int, h: int) -> list:
         """(r, g, b) of a rectangle of a window, row by row; [] when it is gone."""
