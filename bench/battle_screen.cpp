@@ -27,6 +27,36 @@ void click(FlexGrid* g, int c, int r) {
     QTest::mouseClick(g, Qt::LeftButton, Qt::NoModifier, g->CellRect(c, r).center());
 }
 
+// A new battle with the player's vehicles placed by clicks.
+QPointer<ACD_Main> deployedBattle(GameApp& game) {
+    game.OpenBattleScreen();
+    QPointer<ACD_Main> main = game.Main_();
+    GameState& gs = main->Engine().gs;
+    WaitFor([&] { return gs.GamePhase != "InitDeploy"; });
+    for (int c = 0; c < 3; ++c) click(main->FG_M(), c, 0);
+    for (int c = 0; c < 4; ++c) click(main->FG_M(), c, 8);
+    return main;
+}
+
+// Times `act` until `cell` of `grid` has been repainted, in milliseconds.
+template <typename Act>
+double toRepaint(FlexGrid* grid, QRect cell, Act act) {
+    PaintWatch watch;
+    grid->installEventFilter(&watch);
+    watch.area = cell;
+    QElapsedTimer t;
+    t.start();
+    act();
+    WaitFor([&] { return watch.painted; });
+    return t.nsecsElapsed() / 1e6;
+}
+
+void report(const char* what, std::vector<double> ms) {
+    std::sort(ms.begin(), ms.end());
+    std::printf("%s: median %.3f, p90 %.3f, max %.3f (n=%zu)\n", what, ms[ms.size() / 2],
+                ms[ms.size() * 9 / 10], ms.back(), ms.size());
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -37,63 +67,37 @@ int main(int argc, char** argv) {
 
     std::vector<double> latencies;
     while (latencies.size() < 100) {
-        game.OpenBattleScreen();
-        QPointer<ACD_Main> main = game.Main_();
+        QPointer<ACD_Main> main = deployedBattle(game);
         GameState& gs = main->Engine().gs;
-        WaitFor([&] { return gs.GamePhase != "InitDeploy"; });
-        for (int c = 0; c < 3; ++c) click(main->FG_M(), c, 0);
-        for (int c = 0; c < 4; ++c) click(main->FG_M(), c, 8);
-        PaintWatch watch;
-        main->FG_E()->installEventFilter(&watch);
         for (int r = 0; r < 9 && main && latencies.size() < 100; ++r) {
             for (int c = 0; c < 19 && main && latencies.size() < 100; ++c) {
                 if (!gs.Board_E(c, r).empty()) continue;  // keep the battle going
                 WaitFor([&] { return !main || gs.GamePhase == "PLAYER_TURN" || gs.GamePhase.empty(); });
                 if (!main || gs.GamePhase.empty()) break;
-                watch.area = main->FG_E()->CellRect(c, r);
-                watch.painted = false;
-                QElapsedTimer t;
-                t.start();
-                click(main->FG_E(), c, r);
-                WaitFor([&] { return watch.painted; });
-                latencies.push_back(t.nsecsElapsed() / 1e6);
+                FlexGrid* enemy = main->FG_E();
+                latencies.push_back(
+                    toRepaint(enemy, enemy->CellRect(c, r), [&] { click(enemy, c, r); }));
             }
         }
         if (main) main->RetTitle_Click();
         WaitFor([&] { return main.isNull(); });
     }
-    std::sort(latencies.begin(), latencies.end());
-    std::printf("click_to_repaint_ms: median %.3f, p90 %.3f, max %.3f (n=%zu)\n",
-                latencies[latencies.size() / 2], latencies[latencies.size() * 9 / 10],
-                latencies.back(), latencies.size());
+    report("click_to_repaint_ms", latencies);
 
     {
         // The cursor, walked right and back along a row of the enemy field.
-        game.OpenBattleScreen();
-        QPointer<ACD_Main> main = game.Main_();
-        GameState& gs = main->Engine().gs;
-        WaitFor([&] { return gs.GamePhase != "InitDeploy"; });
-        for (int c = 0; c < 3; ++c) click(main->FG_M(), c, 0);
-        for (int c = 0; c < 4; ++c) click(main->FG_M(), c, 8);
+        QPointer<ACD_Main> main = deployedBattle(game);
         main->CpTurn().stop();
         FlexGrid* enemy = main->FG_E();
-        PaintWatch watch;
-        enemy->installEventFilter(&watch);
         std::vector<double> keys;
         for (int i = 0; i < 100; ++i) {
             const bool right = (i / 9) % 2 == 0;
             const int col = enemy->CursorCol() + (right ? 1 : -1);
-            watch.area = enemy->CellRect(col, enemy->CursorRow());
-            watch.painted = false;
-            QElapsedTimer t;
-            t.start();
-            QTest::keyClick(main, right ? Qt::Key_Right : Qt::Key_Left);
-            WaitFor([&] { return watch.painted; });
-            keys.push_back(t.nsecsElapsed() / 1e6);
+            keys.push_back(toRepaint(enemy, enemy->CellRect(col, enemy->CursorRow()), [&] {
+                QTest::keyClick(main, right ? Qt::Key_Right : Qt::Key_Left);
+            }));
         }
-        std::sort(keys.begin(), keys.end());
-        std::printf("key_to_cursor_ms: median %.3f, p90 %.3f, max %.3f (n=%zu)\n",
-                    keys[keys.size() / 2], keys[keys.size() * 9 / 10], keys.back(), keys.size());
+        report("key_to_cursor_ms", keys);
         main->RetTitle_Click();
         WaitFor([&] { return main.isNull(); });
     }

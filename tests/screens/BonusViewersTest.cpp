@@ -47,10 +47,7 @@ private slots:
         QFETCH(bool, lowSpec);
         QFETCH(int, step);
         QFETCH(int, ticks);
-        Settings settings;
-        GameApp game(1);
-        game.UseSettingsFile(settings.Path());
-        game.Main();
+        StartedGame game(1);
         game.Sub().LowSpecMode()->setChecked(lowSpec);
 
         // Created but not yet shown: the clock runs, a tick moves nothing.
@@ -85,10 +82,7 @@ private slots:
     }
 
     void clickMidScrollStopsItWhereItIs() {
-        Settings settings;
-        GameApp game(2);
-        game.UseSettingsFile(settings.Path());
-        game.Main();
+        StartedGame game(2);
         auto& c = static_cast<ACD_OmakeCG0C&>(openFromMenu(game, ScreenId::ACD_OmakeCG0C));
         for (int i = 0; i < 50; ++i) c.Timer1_Timer();
         QCOMPARE(c.Image1Top(), -200);
@@ -103,10 +97,7 @@ private slots:
 
     void musicLoopsWhileAViewerIsUpAndOnlyWithMusicOn() {
         for (ScreenId id : {ScreenId::ACD_OmakeCG0A, ScreenId::ACD_OmakeCG0C}) {
-            Settings settings;
-            GameApp game(3);
-            game.UseSettingsFile(settings.Path());
-            game.Main();
+            StartedGame game(3);
             sounds.commands.clear();
             Form& viewer = openFromMenu(game, id);
             QTimer& loop = id == ScreenId::ACD_OmakeCG0A
@@ -148,10 +139,7 @@ private slots:
     }
 
     void leavingAViewerLeavesNoMusicBehind() {
-        Settings settings;
-        GameApp game(4);
-        game.UseSettingsFile(settings.Path());
-        game.Main();
+        StartedGame game(4);
 
         // Viewer A closes its own music; the menu closes everything anyway.
         auto& a = static_cast<ACD_OmakeCG0A&>(openFromMenu(game, ScreenId::ACD_OmakeCG0A));

@@ -129,6 +129,32 @@ struct Sounds {
     }
 };
 
+// A game started as the player starts it, with a settings file of its own
+// (holding `ini` when given) and the title up.
+struct SettingsOfItsOwn {
+    Settings settings;
+};
+struct StartedGame : SettingsOfItsOwn, GameApp {
+    explicit StartedGame(std::uint32_t seed, const char* ini = nullptr) : GameApp(seed) {
+        if (ini) settings.Write(ini);
+        UseSettingsFile(settings.Path());
+        Main();
+    }
+};
+
+// Fresh recorders of boxes and sounds for each test function (from init()),
+// and the game's own boxes and sounds back afterwards (from cleanup()).
+inline void InstallRecorders(Boxes& boxes, Sounds& sounds) {
+    boxes = Boxes{};
+    boxes.Install();
+    sounds = Sounds{};
+    sounds.Install();
+}
+inline void RemoveRecorders() {
+    SetBoxResponder({});
+    sound::SetMciBackend({});
+}
+
 // The screens the player can see, by name.
 inline QStringList VisibleScreens() {
     QStringList names;

@@ -84,16 +84,8 @@ private:
     }
 
 private slots:
-    void init() {
-        boxes = Boxes{};
-        boxes.Install();
-        sounds = Sounds{};
-        sounds.Install();
-    }
-    void cleanup() {
-        SetBoxResponder({});
-        sound::SetMciBackend({});
-    }
+    void init() { InstallRecorders(boxes, sounds); }
+    void cleanup() { RemoveRecorders(); }
 
     void waysToAsk_data() {
         QTest::addColumn<bool>("fromCloseButton");
@@ -106,10 +98,7 @@ private slots:
     void computerWinsBehindTheQuitQuestion_data() { waysToAsk_data(); }
     void computerWinsBehindTheQuitQuestion() {
         QFETCH(bool, fromCloseButton);
-        Settings settings;
-        GameApp game(31);
-        game.UseSettingsFile(settings.Path());
-        game.Main();
+        StartedGame game(31);
         GameState& gs = game.State();
         QPointer<ACD_Main> battle = deployedBattle(game);
         Place(*battle, 1200, 2400);
@@ -175,10 +164,7 @@ private slots:
     void noAfterTicksBehindTheQuestionGoesOnWithTheBattle_data() { waysToAsk_data(); }
     void noAfterTicksBehindTheQuestionGoesOnWithTheBattle() {
         QFETCH(bool, fromCloseButton);
-        Settings settings;
-        GameApp game(33);
-        game.UseSettingsFile(settings.Path());
-        game.Main();
+        StartedGame game(33);
         game.OpenBattleScreen();
         QPointer<ACD_Main> battle = game.Main_();
         battle->CpTurn().start(5);
@@ -200,10 +186,7 @@ private slots:
 
     // Ticks under a result box fire no shot and start no second defeat.
     void resultBoxesHeldWhileTheClockTicks() {
-        Settings settings;
-        GameApp game(34);
-        game.UseSettingsFile(settings.Path());
-        game.Main();
+        StartedGame game(34);
         GameState& gs = game.State();
 
         QPointer<ACD_Main> battle = deployedBattle(game);
@@ -233,10 +216,7 @@ private slots:
     // A surrender that comes while a result box is still up ends the battle
     // once: the defeat wins, the box behind it leads nowhere any more.
     void surrenderWhileAResultBoxIsUp() {
-        Settings settings;
-        GameApp game(35);
-        game.UseSettingsFile(settings.Path());
-        game.Main();
+        StartedGame game(35);
         GameState& gs = game.State();
 
         for (const QString& first : {kWin, kLose}) {
@@ -265,11 +245,7 @@ private slots:
     // The other screens' questions held while their clocks run: No leaves
     // each one going, and still leading where its clicks lead.
     void questionsHeldOnTheOtherScreens() {
-        Settings settings;
-        settings.Write("[CLR]\nCH0=1\nCH1=1\nCH2=1\n");
-        GameApp game(36);
-        game.UseSettingsFile(settings.Path());
-        game.Main();
+        StartedGame game(36, "[CLR]\nCH0=1\nCH1=1\nCH2=1\n");
         game.OpenOmakeMode();
 
         auto* menu = &Current<ACD_OmakeMode>(game, ScreenId::ACD_OmakeMode);
@@ -306,10 +282,7 @@ static int quitBehindTheDefeat(bool fromCloseButton) {
     });
     Boxes boxes;
     boxes.Install();
-    Settings settings;
-    GameApp game(32);
-    game.UseSettingsFile(settings.Path());
-    game.Main();
+    StartedGame game(32);
     ACD_Main* battle = deployedBattle(game);
     computerAboutToWin(battle);
     boxes.HoldNext(kQuestion, showing("ACD_Continue"), BoxAnswer::Yes);

@@ -76,24 +76,12 @@ private:
     Sounds sounds;
 
 private slots:
-    void init() {
-        boxes = Boxes{};
-        boxes.Install();
-        sounds = Sounds{};
-        sounds.Install();
-    }
-    void cleanup() {
-        SetBoxResponder({});
-        sound::SetMciBackend({});
-    }
+    void init() { InstallRecorders(boxes, sounds); }
+    void cleanup() { RemoveRecorders(); }
 
     void titleFocusGoesRoundItsChoicesAndEnterIsTheirClick() {
         for (bool unlocked : {false, true}) {
-            Settings settings;
-            if (unlocked) settings.Write("[CLR]\nCH0=1\nCH1=1\nCH2=1\n");
-            GameApp game(41);
-            game.UseSettingsFile(settings.Path());
-            game.Main();
+            StartedGame game(41, unlocked ? "[CLR]\nCH0=1\nCH1=1\nCH2=1\n" : nullptr);
             ACD_Sub& title = game.Sub();
             QCOMPARE(title.focusWidget(), title.Command4());
 
@@ -118,10 +106,10 @@ private slots:
             title.CheckSE()->setFocus();
             key(title.CheckSE(), Qt::Key_Return);
             QVERIFY(title.CheckSE()->isChecked());
-            QVERIFY(settings.Lines().contains("SE=1"));
+            QVERIFY(game.settings.Lines().contains("SE=1"));
             key(title.CheckSE(), Qt::Key_Space);
             QVERIFY(!title.CheckSE()->isChecked());
-            QVERIFY(settings.Lines().contains("SE=0"));
+            QVERIFY(game.settings.Lines().contains("SE=0"));
 
             // Enter on the start button starts the battle where the title stood.
             title.Command4()->setFocus();
@@ -132,10 +120,7 @@ private slots:
     }
 
     void cursorMovesOneCellAndStopsAtTheEdges() {
-        Settings settings;
-        GameApp game(42);
-        game.UseSettingsFile(settings.Path());
-        game.Main();
+        StartedGame game(42);
         game.OpenBattleScreen();
         ACD_Main* battle = game.Main_();
         battle->CpTurn().stop();
@@ -169,10 +154,7 @@ private slots:
     }
 
     void enterIsAClickOnTheCursorCell() {
-        Settings settings;
-        GameApp game(43);
-        game.UseSettingsFile(settings.Path());
-        game.Main();
+        StartedGame game(43);
         ACD_Main* battle = battleInDeployment(game);
         GameState& gs = game.State();
         FlexGrid* own = battle->FG_M();
@@ -241,10 +223,7 @@ private slots:
     }
 
     void cellsReadWhatTheyShow() {
-        Settings settings;
-        GameApp game(44);
-        game.UseSettingsFile(settings.Path());
-        game.Main();
+        StartedGame game(44);
         ACD_Main* battle = battleInDeployment(game);
         GameState& gs = game.State();
         FlexGrid* own = battle->FG_M();
@@ -288,10 +267,7 @@ private slots:
     }
 
     void menuFromTheKeyboard() {
-        Settings settings;
-        GameApp game(45);
-        game.UseSettingsFile(settings.Path());
-        game.Main();
+        StartedGame game(45);
         ACD_Main* battle = battleInDeployment(game);
         boxes.yesNo = BoxAnswer::No;
         battle->activateWindow();
@@ -323,11 +299,7 @@ private slots:
     }
 
     void continueAndViewersAnswerTheirKeys() {
-        Settings settings;
-        settings.Write("[CLR]\nCH0=1\nCH1=1\nCH2=1\n");
-        GameApp game(46);
-        game.UseSettingsFile(settings.Path());
-        game.Main();
+        StartedGame game(46, "[CLR]\nCH0=1\nCH1=1\nCH2=1\n");
         GameState& gs = game.State();
 
         // Continue: Y plays again, N goes back to the title.

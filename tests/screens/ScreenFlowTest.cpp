@@ -39,22 +39,11 @@ private:
     Sounds sounds;
 
 private slots:
-    void init() {
-        boxes = Boxes{};
-        boxes.Install();
-        sounds = Sounds{};
-        sounds.Install();
-    }
-    void cleanup() {
-        SetBoxResponder({});
-        sound::SetMciBackend({});
-    }
+    void init() { InstallRecorders(boxes, sounds); }
+    void cleanup() { RemoveRecorders(); }
 
     void defeatOffersToContinueTheSameStageOrToGiveUp() {
-        Settings settings;
-        GameApp game(21);
-        game.UseSettingsFile(settings.Path());
-        game.Main();
+        StartedGame game(21);
         GameState& gs = game.State();
         gs.StageIndex = 1;
         QPointer<ACD_Main> lost = startBattle(game);
@@ -107,10 +96,7 @@ private slots:
     }
 
     void victoriesLeadThroughBothViewersBackToTheTitle() {
-        Settings settings;
-        GameApp game(22);
-        game.UseSettingsFile(settings.Path());
-        game.Main();
+        StartedGame game(22);
         GameState& gs = game.State();
         QPointer<ACD_Main> battle = startBattle(game);
         Place(*battle, 1500, 3000);
@@ -158,10 +144,7 @@ private slots:
     }
 
     void otherVictoriesLeaveTheBattleOpenUntilItsMenuReturnsToTheTitle() {
-        Settings settings;
-        GameApp game(23);
-        game.UseSettingsFile(settings.Path());
-        game.Main();
+        StartedGame game(23);
         GameState& gs = game.State();
         for (auto [chara, stage] : {std::pair{1, 0}, std::pair{0, 2}}) {
             gs.CharaIndex = Integer(chara);
@@ -183,11 +166,7 @@ private slots:
     }
 
     void bonusModeOpensBothViewersAndReturnsToItsMenu() {
-        Settings settings;
-        settings.Write(kAllCleared);
-        GameApp game(24);
-        game.UseSettingsFile(settings.Path());
-        game.Main();
+        StartedGame game(24, kAllCleared);
         GameState& gs = game.State();
         ACD_Sub& title = game.Sub();
         QVERIFY(title.Command_Omake()->isVisible());
@@ -257,11 +236,7 @@ private slots:
     // Clicks the player made as the screen changed arrive at the screen that
     // gave way: they must not open a second screen, quit or tick an option.
     void aScreenThatGaveWayTakesNoMoreClicks() {
-        Settings settings;
-        settings.Write(kAllCleared);
-        GameApp game(27);
-        game.UseSettingsFile(settings.Path());
-        game.Main();
+        StartedGame game(27, kAllCleared);
         ACD_Sub& title = game.Sub();
         Click(title.Command4());
         ACD_Main* battle = game.Main_();
@@ -270,7 +245,7 @@ private slots:
         Click(title.CheckSE());
         QCOMPARE(VisibleScreens(), QStringList{"ACD_Main"});
         QVERIFY(!title.CheckSE()->isChecked());
-        QCOMPARE(settings.Lines(), (QStringList{"[CLR]", "CH0=1", "CH1=1", "CH2=1"}));
+        QCOMPARE(game.settings.Lines(), (QStringList{"[CLR]", "CH0=1", "CH1=1", "CH2=1"}));
 
         // The continue screen's answer, clicked twice: one new battle.
         battle->Surrender_Click();
@@ -285,11 +260,7 @@ private slots:
     }
 
     void closingAWindowAsksAndNoKeepsTheScreenGoing() {
-        Settings settings;
-        settings.Write(kAllCleared);
-        GameApp game(25);
-        game.UseSettingsFile(settings.Path());
-        game.Main();
+        StartedGame game(25, kAllCleared);
         GameState& gs = game.State();
         boxes.yesNo = BoxAnswer::No;
 
@@ -333,10 +304,7 @@ private slots:
         // with status 0 and close every sound on the way out.
         for (ScreenId id : {ScreenId::ACD_Continue, ScreenId::ACD_OmakeMode,
                             ScreenId::ACD_OmakeCG0A, ScreenId::ACD_OmakeCG0C}) {
-            Settings settings;
-            GameApp game(26);
-            game.UseSettingsFile(settings.Path());
-            game.Main();
+            StartedGame game(26);
             game.OpenOmakeMode();
             Form& menu = game.FormOf(ScreenId::ACD_OmakeMode);
             if (id != ScreenId::ACD_OmakeMode) game.SwitchForm(id, &menu);
