@@ -11,6 +11,7 @@
 #include <QStyleOption>
 
 #include "platform/Controls.h"
+#include "platform/GameWindow.h"
 #include "platform/MessageBox.h"
 #include "platform/Pictures.h"
 #include "platform/Twips.h"
@@ -51,8 +52,8 @@ public:
 
 // Drops the player's input that reaches a screen after it was hidden: a click
 // made just before the screen gave way to another may still be on its way to
-// it. A screen out of sight takes no clicks and no keys; its boxes, windows
-// of their own, still do.
+// it. A screen out of sight takes no clicks and no keys; the boxes, which are
+// no part of any screen, still do.
 class HiddenScreenInput : public QObject {
 public:
     using QObject::QObject;
@@ -70,22 +71,19 @@ protected:
             default:
                 return false;
         }
-        auto* widget = qobject_cast<QWidget*>(watched);
-        auto* form = widget ? qobject_cast<Form*>(widget->window()) : nullptr;
-        return form && !form->isVisible();
+        for (auto* w = qobject_cast<QWidget*>(watched); w; w = w->parentWidget())
+            if (auto* form = qobject_cast<Form*>(w)) return !form->isVisible();
+        return false;
     }
 };
 
-Form::Form(const assets::ScreenSpec& spec, QWidget* parent)
-    : QWidget(parent, Qt::Window), spec_(spec) {
+Form::Form(const assets::ScreenSpec& spec, GameWindow* window)
+    : QWidget(window), spec_(spec), place_(Px(spec.left), Px(spec.top)) {
     setObjectName(QString::fromUtf8(spec.name));
-    // Every screen is captioned alike; the role tells them apart to the
-    // desktop's tools (and to the tests that drive the real game).
-    setWindowRole(objectName());
+    // Shown by the window, not by being created.
+    if (window) hide();
     setWindowTitle(QString::fromUtf8(assets::kCaption));
-    setWindowIcon(QIcon(StoredPixmap("App.Icon")));
     setFixedSize(Px(spec.clientWidth), Px(spec.clientHeight));
-    move(Px(spec.left), Px(spec.top));
     if (spec.backColor != assets::kNoColor) {
         QPalette pal = palette();
         pal.setColor(QPalette::Window, FromBgr(spec.backColor));
@@ -102,24 +100,45 @@ Form::Form(const assets::ScreenSpec& spec, QWidget* parent)
 
 Form::~Form() = default;
 
+GameWindow* Form::host() const {
+    return qobject_cast<GameWindow*>(parentWidget());
+}
+
+bool Form::shownInWindow() const {
+    const GameWindow* window = host();
+    return window && window->Current() == this;
+}
+
+QPoint Form::Place() const {
+    return shownInWindow() ? host()->ClientPos() : place_;
+}
+
+void Form::SetPlace(QPoint pos) {
+    place_ = pos;
+    if (shownInWindow()) host()->MoveClientTo(pos);
+}
+
 int Form::Top() const {
-    return Twips(pos().y());
+    return Twips(Place().y());
 }
 int Form::Left() const {
-    return Twips(pos().x());
+    return Twips(Place().x());
 }
 void Form::SetTop(int twips) {
-    move(pos().x(), Px(twips));
+    SetPlace({Place().x(), Px(twips)});
 }
 void Form::SetLeft(int twips) {
-    move(Px(twips), pos().y());
+    SetPlace({Px(twips), Place().y()});
 }
 
 void Form::ShowForm() {
+    if (GameWindow* window = host()) {
+        window->Show(*this);
+        return;
+    }
     show();
     raise();
     activateWindow();
-    // A screen whose activation chose a control for the keyboard keeps it.
     if (!focusWidget()) setFocus(Qt::OtherFocusReason);
 }
 

@@ -1,8 +1,10 @@
 #pragma once
-// A screen of the game as a top-level window with the life cycle the game is
-// built around: load once when created, activate each time it is shown,
-// unload with a chance to cancel (the user closing the window, or code).
-// Top and Left are in twips.
+// A screen of the game with the life cycle the game is built around: load
+// once when created, activate each time it is shown, unload with a chance to
+// cancel (the user closing the window, or code). The screens take turns as
+// the content of the one game window; Top and Left, in twips, are where the
+// window's client area stands while the screen is shown, and where it is to
+// stand when it is shown next.
 //
 // Unloading is the form's own business, not the window system's: the unload
 // from code must work even while the user's close of the same window is still
@@ -24,10 +26,13 @@ class QMenuBar;
 
 namespace orv::ui {
 
+class GameWindow;
+
 class Form : public QWidget {
     Q_OBJECT
 public:
-    explicit Form(const assets::ScreenSpec& spec, QWidget* parent = nullptr);
+    // A screen of `window`; without one (tests) the form is a window itself.
+    explicit Form(const assets::ScreenSpec& spec, GameWindow* window = nullptr);
     ~Form() override;
 
     const assets::ScreenSpec& Spec() const { return spec_; }
@@ -36,8 +41,12 @@ public:
     int Left() const;
     void SetTop(int twips);
     void SetLeft(int twips);
+    // The same in logical pixels.
+    QPoint Place() const;
+    void SetPlace(QPoint pos);
 
-    // Shows the form modeless (runs Form_Activate) and gives it the focus.
+    // Shows the form (runs Form_Activate) as the game window's content, and
+    // gives it the focus.
     void ShowForm();
     // Unloads the form through Form_Unload; returns false when it was
     // cancelled. A form unloaded already stays unloaded (returns true).
@@ -69,6 +78,8 @@ protected:
 
 private:
     friend class ClientArea;
+    GameWindow* host() const;
+    bool shownInWindow() const;
     void paintBackground(QWidget* surface);
     void layoutClient();
     void finishUnload();
@@ -77,6 +88,7 @@ private:
     QPixmap background_;
     QMenuBar* menuBar_ = nullptr;
     QWidget* client_ = nullptr;
+    QPoint place_;
     bool unloaded_ = false;
 };
 

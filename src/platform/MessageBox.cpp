@@ -1,12 +1,16 @@
 #include "platform/MessageBox.h"
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPointer>
 #include <QTimer>
 #include <utility>
 #include <vector>
 
+#include "platform/BoxInWindow.h"
 #include "platform/Controls.h"
+#include "platform/GameWindow.h"
 
 namespace orv::ui {
 namespace {
@@ -37,13 +41,17 @@ public:
     OpenBox& operator=(const OpenBox&) = delete;
 };
 
-BoxAnswer execBox(QWidget* parent, const QString& text, const QString& title, BoxButtons buttons) {
-    const bool yesNo = buttons == BoxButtons::YesNo;
+// Runs the box and returns the button pressed; the box is gone afterwards.
+int execBox(QWidget* parent, QMessageBox::Icon icon, const QString& text, const QString& title,
+            QMessageBox::StandardButtons buttons) {
+    // The game window owns every box, whichever screen asked: a box open
+    // across a change of screen stays over the window.
+    QWidget* window = parent ? parent->window() : GameWindow::Instance();
+    if (auto* game = qobject_cast<GameWindow*>(window); game && BoxesInsideWindow())
+        return ExecBoxInWindow(*game, icon, text, title, buttons);
     // On the heap: the box must never be a stack object that its parent's
     // destructor could try to delete.
-    QPointer<QMessageBox> box =
-        new QMessageBox(QMessageBox::NoIcon, title, text,
-                        yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent);
+    QPointer<QMessageBox> box = new QMessageBox(icon, title, text, buttons, window);
     box->setFont(GameFont(9, false));
     // The game's boxes come to the front even when another window has the focus.
     box->setWindowFlag(Qt::WindowStaysOnTopHint);
@@ -54,8 +62,7 @@ BoxAnswer execBox(QWidget* parent, const QString& text, const QString& title, Bo
     // exec() runs a nested event loop: the screens' timers keep ticking.
     const int answer = box->exec();
     delete box.data();
-    if (!yesNo) return BoxAnswer::Ok;
-    return answer == QMessageBox::Yes ? BoxAnswer::Yes : BoxAnswer::No;
+    return answer;
 }
 
 }  // namespace
@@ -79,7 +86,16 @@ void WhenNoBoxOpen(std::function<void()> task) {
 BoxAnswer ShowBox(QWidget* parent, const QString& text, const QString& title, BoxButtons buttons) {
     OpenBox open;
     if (const BoxResponder responder = responderSlot()) return responder(text, title, buttons);
-    return execBox(parent, text, title, buttons);
+    const bool yesNo = buttons == BoxButtons::YesNo;
+    const int answer = execBox(parent, QMessageBox::NoIcon, text, title,
+                               yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok);
+    if (!yesNo) return BoxAnswer::Ok;
+    return answer == QMessageBox::Yes ? BoxAnswer::Yes : BoxAnswer::No;
+}
+
+void ShowErrorBox(const QString& text, const QString& title) {
+    OpenBox open;
+    execBox(nullptr, QMessageBox::Critical, text, title, QMessageBox::Ok);
 }
 
 }  // namespace orv::ui

@@ -1,8 +1,8 @@
 #pragma once
-// Modal boxes brought to the foreground. Timers keep ticking while one is
-// open, so anything - even the end of a battle and a change of screen - can
-// happen behind it. Tests install a responder that answers boxes instead of a
-// person.
+// Modal boxes over the game window, centred on it. Timers keep ticking
+// while one is open, so anything - even the end of a battle and a change of
+// screen - can happen behind it; the box stays over the window all the same.
+// Tests install a responder that answers boxes instead of a person.
 #include <QString>
 #include <functional>
 
@@ -14,7 +14,12 @@ enum class BoxButtons { Ok, YesNo };
 enum class BoxAnswer { Ok, Yes, No };
 
 // No icon, the given buttons, raised to the foreground; returns the answer.
+// The box belongs to the parent's window (the game window, when there is one).
 BoxAnswer ShowBox(QWidget* parent, const QString& text, const QString& title, BoxButtons buttons);
+
+// The fatal-error box: an error icon and OK, over the game window if there is
+// one. No responder answers it.
+void ShowErrorBox(const QString& text, const QString& title);
 
 inline bool AskYesNo(QWidget* parent, const QString& text, const QString& title) {
     return ShowBox(parent, text, title, BoxButtons::YesNo) == BoxAnswer::Yes;
@@ -31,7 +36,8 @@ int OpenBoxCount();
 // until then, and whatever it was opened from must outlive it.
 void WhenNoBoxOpen(std::function<void()> task);
 
-using BoxResponder = std::function<BoxAnswer(const QString& text, const QString& title, BoxButtons)>;
+using BoxResponder =
+    std::function<BoxAnswer(const QString& text, const QString& title, BoxButtons)>;
 // Replaces the person answering boxes (tests); an empty responder restores the
 // real boxes. A responder counts as an open box while it runs.
 void SetBoxResponder(BoxResponder responder);

@@ -1,21 +1,18 @@
 #include "platform/Program.h"
 
 #include <QApplication>
-#include <QMessageBox>
 #include <cstdio>
 #include <cstdlib>
 
 #include "core/Fatal.h"
+#include "platform/MessageBox.h"
 
 namespace orv::ui {
 
 void InstallErrorBox() {
     SetFatalHandler([](const std::string& message) {
         if (!qobject_cast<QApplication*>(QCoreApplication::instance())) return;
-        QMessageBox box(QMessageBox::Critical, QStringLiteral("Orvalis: error"),
-                        QString::fromStdString(message), QMessageBox::Ok);
-        box.setWindowFlag(Qt::WindowStaysOnTopHint);
-        box.exec();
+        ShowErrorBox(QString::fromStdString(message), QStringLiteral("Orvalis: error"));
     });
 }
 

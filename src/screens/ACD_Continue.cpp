@@ -9,7 +9,9 @@
 namespace orv::ui {
 
 ACD_Continue::ACD_Continue(GameApp& game)
-    : Form(assets::Screen("ACD_Continue")), game_(game), controls_(Client(), Spec()) {
+    : Form(assets::Screen("ACD_Continue"), &game.Window()),
+      game_(game),
+      controls_(Client(), Spec()) {
     setAttribute(Qt::WA_DeleteOnClose);
     OnClick(Image2(), [this] { Image2_Click(); });
     OnClick(Image3(), [this] { Image3_Click(); });

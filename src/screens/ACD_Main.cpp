@@ -55,7 +55,7 @@ int roundHalfEven(double v) { return static_cast<int>(std::nearbyint(v)); }
 }  // namespace
 
 ACD_Main::ACD_Main(GameApp& game)
-    : Form(assets::Screen("ACD_Main")),
+    : Form(assets::Screen("ACD_Main"), &game.Window()),
       game_(game),
       battle_(game.State(), *this) {
     setAttribute(Qt::WA_DeleteOnClose);

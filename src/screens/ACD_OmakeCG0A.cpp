@@ -12,7 +12,9 @@
 namespace orv::ui {
 
 ACD_OmakeCG0A::ACD_OmakeCG0A(GameApp& game)
-    : Form(assets::Screen("ACD_OmakeCG0A")), game_(game), controls_(Client(), Spec()) {
+    : Form(assets::Screen("ACD_OmakeCG0A"), &game.Window()),
+      game_(game),
+      controls_(Client(), Spec()) {
     setAttribute(Qt::WA_DeleteOnClose);
     // Off until the viewer is shown with music on.
     if (TimerFromTable(timerSnd_, Spec(), "TimerSnd")) timerSnd_.start();

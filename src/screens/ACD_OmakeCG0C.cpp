@@ -19,7 +19,9 @@ constexpr int kScrollEnd = -800;
 }  // namespace
 
 ACD_OmakeCG0C::ACD_OmakeCG0C(GameApp& game)
-    : Form(assets::Screen("ACD_OmakeCG0C")), game_(game), controls_(Client(), Spec()) {
+    : Form(assets::Screen("ACD_OmakeCG0C"), &game.Window()),
+      game_(game),
+      controls_(Client(), Spec()) {
     setAttribute(Qt::WA_DeleteOnClose);
     image1Top_ = assets::Control(Spec(), "Image1").top;
     // The scroll clock runs from creation; the music loop waits for the activation.

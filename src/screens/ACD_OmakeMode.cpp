@@ -10,7 +10,9 @@
 namespace orv::ui {
 
 ACD_OmakeMode::ACD_OmakeMode(GameApp& game)
-    : Form(assets::Screen("ACD_OmakeMode")), game_(game), controls_(Client(), Spec()) {
+    : Form(assets::Screen("ACD_OmakeMode"), &game.Window()),
+      game_(game),
+      controls_(Client(), Spec()) {
     setAttribute(Qt::WA_DeleteOnClose);
     for (int index : {0, 2})
         connect(Command_Omake(index), &QAbstractButton::clicked, this,

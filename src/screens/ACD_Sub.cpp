@@ -22,7 +22,7 @@ constexpr const char* kUnset = "0";
 }  // namespace
 
 ACD_Sub::ACD_Sub(GameApp& game)
-    : Form(assets::Screen("ACD_Sub")), game_(game), controls_(this, Spec()) {
+    : Form(assets::Screen("ACD_Sub"), &game.Window()), game_(game), controls_(this, Spec()) {
     connect(Command4(), &QAbstractButton::clicked, this, [this] { Command4_Click(); });
     connect(Command_Omake(), &QAbstractButton::clicked, this, [this] { Command_Omake_Click(); });
     connect(Command2(), &QAbstractButton::clicked, this, [this] { Command2_Click(); });

@@ -6,6 +6,7 @@
 
 #include "core/Startup.h"
 #include "platform/GameFiles.h"
+#include "platform/GameWindow.h"
 #include "platform/MessageBox.h"
 #include "platform/Program.h"
 #include "rules/EndOfBattle.h"
@@ -42,7 +43,7 @@ void GameApp::ConfirmQuit(QWidget* parent, bool& cancel) {
     EndProgram(0);
 }
 
-GameApp::GameApp(std::optional<std::uint32_t> seed) {
+GameApp::GameApp(std::optional<std::uint32_t> seed) : window_(std::make_unique<GameWindow>()) {
     state_.Rng.Seed(seed ? *seed : UniformRandom::ClockSeed());
 }
 

@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -15,6 +16,7 @@ class QWidget;
 namespace orv::ui {
 
 class Form;
+class GameWindow;
 class ACD_Sub;
 class ACD_Main;
 
@@ -30,6 +32,8 @@ public:
     GameApp& operator=(const GameApp&) = delete;
 
     GameState& State() { return state_; }
+    // The one window every screen is shown in.
+    GameWindow& Window() { return *window_; }
 
     // The user closed a window (or chose to quit): ask, and on Yes close every
     // sound and end the game; on No set cancel and the screen stays as it was.
@@ -81,6 +85,7 @@ private:
     Form* create(ScreenId id);
 
     GameState state_;
+    std::unique_ptr<GameWindow> window_;
     std::array<QPointer<Form>, 6> forms_;
     std::optional<std::string> settingsOverride_;
     bool settingsWarned_ = false;

@@ -10,6 +10,8 @@ E2E_GAME_PID=""
 E2E_XVFB_PID=""
 E2E_SHOTS="${ORVALIS_SHOTS:-/tmp/orvalis-shots}"
 mkdir -p "$E2E_SHOTS"
+# Where the game window's client area stood when the first screen was waited for.
+E2E_HOME_FILE=$(mktemp)
 
 e2e_fail() { echo "FAIL: $*" >&2; exit 1; }
 
@@ -39,6 +41,7 @@ e2e_start_x() {
 }
 
 e2e_cleanup() {
+    rm -f "$E2E_HOME_FILE"
     [ -n "$E2E_GAME_PID" ] && kill "$E2E_GAME_PID" 2>/dev/null || true
     [ -n "$E2E_XVFB_PID" ] && kill "$E2E_XVFB_PID" 2>/dev/null || true
     wait 2>/dev/null || true
@@ -47,6 +50,7 @@ trap e2e_cleanup EXIT
 
 # e2e_start_game BINARY [ARGS...]
 e2e_start_game() {
+    : > "$E2E_HOME_FILE"
     "$@" &
     E2E_GAME_PID=$!
 }
@@ -128,12 +132,22 @@ e2e_origin() {
     echo "$g" | awk '{print $1, $2}'
 }
 
-# Waits until the visible window called NAME is not OLD_ID; prints the new id.
-e2e_wait_other_window() {
-    local name="$1" old="$2" timeout="${3:-20}" id i
+# Waits until the game's one window shows the screen ROLE (the window's role
+# names its screen); prints the window's id. Fails when a second game window
+# shows, or when the window is not where it stood for the first screen.
+e2e_wait_screen() {
+    local role="$1" timeout="${2:-20}" ids id i home here
     for i in $(seq 1 $((timeout * 10))); do
-        for id in $(xdotool search --onlyvisible --name "^${name}\$" 2>/dev/null); do
-            [ "$id" != "$old" ] && { echo "$id"; return 0; }
+        ids=$(xdotool search --onlyvisible --name "^Orvalis\$" 2>/dev/null || true)
+        for id in $ids; do
+            xprop -id "$id" WM_WINDOW_ROLE 2>/dev/null | grep -q "\"$role\"" || continue
+            [ "$(echo "$ids" | wc -w)" = 1 ] || e2e_fail "more than one game window: $ids"
+            here=$(e2e_origin "$id")
+            home=$(cat "$E2E_HOME_FILE")
+            [ -n "$home" ] || echo "$here" > "$E2E_HOME_FILE"
+            [ -z "$home" ] || [ "$home" = "$here" ] || e2e_fail "$role shows at $here, not at $home"
+            echo "$id"
+            return 0
         done
         sleep 0.1
     done

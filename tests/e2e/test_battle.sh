@@ -7,10 +7,10 @@ seed=3
 
 e2e_start_x
 e2e_start_game "$game" --seed "$seed"
-title=$(e2e_wait_window "Orvalis" 30) || e2e_fail "no title window"
+title=$(e2e_wait_screen ACD_Sub 30) || e2e_fail "no title window"
 sleep 0.3
 e2e_click "$title" $((7852 / 15 + 130)) $((2745 / 15 + 28))   # start button
-battle=$(e2e_wait_other_window "Orvalis" "$title" 10) || e2e_fail "no battle window"
+battle=$(e2e_wait_screen ACD_Main 10) || e2e_fail "no battle window"
 sleep 0.3
 read -r _ _ w h < <(e2e_geometry "$battle")
 mb=$((h - 602))   # the menu bar sits above the 809 x 602 client area
@@ -82,6 +82,6 @@ sleep 0.3
 e2e_shot you_win
 e2e_key "$box" Return
 sleep 0.5
-viewer=$(e2e_wait_window "Orvalis" 5) || e2e_fail "no bonus viewer after the victory"
+viewer=$(e2e_wait_screen ACD_OmakeCG0A 5) || e2e_fail "no bonus viewer after the victory"
 e2e_shot after_victory
 echo "battle ok: deployed, computer fired, victory"

@@ -10,10 +10,10 @@ bin=$(e2e_private_copy "$game" "$work/app")
 
 e2e_start_x
 e2e_start_game "$bin" --seed "$seed"
-title=$(e2e_wait_window "Orvalis" 30) || e2e_fail "no title window"
+title=$(e2e_wait_screen ACD_Sub 30) || e2e_fail "no title window"
 sleep 0.3
 e2e_click "$title" $((7852 / 15 + 130)) $((2745 / 15 + 28))
-battle=$(e2e_wait_other_window "Orvalis" "$title" 10) || e2e_fail "no battle window"
+battle=$(e2e_wait_screen ACD_Main 10) || e2e_fail "no battle window"
 read -r _ _ _ h < <(e2e_geometry "$battle")
 mb=$((h - 602))
 sleep 0.8
@@ -36,12 +36,12 @@ done
 sleep 0.3
 e2e_shot you_lose
 e2e_key "$box" Return
-cont=$(e2e_wait_other_window "Orvalis" "$battle" 10) || e2e_fail "no continue screen"
+cont=$(e2e_wait_screen ACD_Continue 10) || e2e_fail "no continue screen"
 sleep 0.3
 read -r _ _ w h < <(e2e_geometry "$cont")
 [ "$w" = 801 ] && [ "$h" = 601 ] || e2e_fail "continue screen is ${w}x${h}"
 e2e_shot continue_screen
 e2e_click "$cont" $((6315 / 15 + 89)) $((5565 / 15 + 31))   # "No"
-back=$(e2e_wait_other_window "Orvalis" "$cont" 10) || e2e_fail "No led nowhere"
+back=$(e2e_wait_screen ACD_Sub 10) || e2e_fail "No led nowhere"
 [ "$back" = "$title" ] || e2e_fail "No did not return to the title"
 echo "defeat and continue ok"

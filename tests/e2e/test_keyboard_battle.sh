@@ -10,11 +10,11 @@ seed=3
 
 e2e_start_x
 e2e_start_game "$game" --seed "$seed"
-title=$(e2e_wait_window "Orvalis" 30) || e2e_fail "no title window"
+title=$(e2e_wait_screen ACD_Sub 30) || e2e_fail "no title window"
 sleep 0.5
 e2e_shot kb_title
 e2e_key "$title" Return                      # the start button has the focus
-battle=$(e2e_wait_other_window "Orvalis" "$title" 10) || e2e_fail "Enter on the title started nothing"
+battle=$(e2e_wait_screen ACD_Main 10) || e2e_fail "Enter on the title started nothing"
 xdotool windowfocus --sync "$battle" 2>/dev/null || true
 read -r ox oy w h < <(e2e_geometry "$battle")
 mb=$((h - 602))
@@ -70,13 +70,13 @@ box=$(e2e_wait_window "戦闘結果" 5) || e2e_fail "no result box"
 sleep 0.3
 e2e_shot kb_you_win
 e2e_key "$box" Return
-viewer=$(e2e_wait_other_window "Orvalis" "$battle" 10) || e2e_fail "no bonus viewer after the victory"
+viewer=$(e2e_wait_screen ACD_OmakeCG0A 10) || e2e_fail "no bonus viewer after the victory"
 sleep 0.3
 read -r _ _ vw vh < <(e2e_geometry "$viewer")
 [ "$vw" = 801 ] && [ "$vh" = 601 ] || e2e_fail "the viewer is ${vw}x${vh}"
 e2e_shot kb_viewer
 e2e_key "$viewer" Return                      # on, as its click leads
-next=$(e2e_wait_other_window "Orvalis" "$viewer" 10) || e2e_fail "Enter on the viewer led nowhere"
+next=$(e2e_wait_screen ACD_Main 10) || e2e_fail "Enter on the viewer led nowhere"
 read -r _ _ nw _ < <(e2e_geometry "$next")
 [ "$nw" = 809 ] || e2e_fail "the next screen is ${nw} wide, not the battle"
 e2e_shot kb_stage2

@@ -20,7 +20,7 @@ e2e_start_x
 /usr/bin/python3 -c "import pyatspi; pyatspi.Registry.getDesktop(0)" || e2e_fail "no accessibility bus"
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 e2e_start_game "$game" --seed "$seed"
-title=$(e2e_wait_window "Orvalis" 30) || e2e_fail "no title window"
+title=$(e2e_wait_screen ACD_Sub 30) || e2e_fail "no title window"
 sleep 1
 shown="$E2E_SHOTS/sr_title.txt"
 reader tree >"$shown" || e2e_fail "the title cannot be read"
@@ -30,7 +30,7 @@ for want in "push button	Start a new game" "push button	Quit the game" \
 done
 
 e2e_key "$title" Return
-battle=$(e2e_wait_other_window "Orvalis" "$title" 10) || e2e_fail "Enter on the title started nothing"
+battle=$(e2e_wait_screen ACD_Main 10) || e2e_fail "Enter on the title started nothing"
 sleep 1   # the first tick opens the deployment
 shown="$E2E_SHOTS/sr_battle.txt"
 reader tree >"$shown" || e2e_fail "the battle cannot be read"

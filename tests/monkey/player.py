@@ -49,8 +49,8 @@ class BattlePlay:
     "win" (at the computer's command vehicles when their cells are known),
     "lose" (at empty cells only, so the computer wins) or "random"."""
 
-    def __init__(self, rng, wid: int, mode: str, layout: Optional[dict], now: float):
-        self.wid = wid
+    def __init__(self, rng, shown: int, mode: str, layout: Optional[dict], now: float):
+        self.shown = shown
         self.mode = mode
         self.opened = now
         self.own: list = []
@@ -97,7 +97,7 @@ class Player:
         self._busy_until = 0.0
         self._switched_at = 0.0
         self._last_point = (0, 0)
-        self._shown_since: dict = {}  # wid -> when it became visible
+        self._shown_since: dict = {}  # (wid, screen shown) -> when it became visible
         self._screen = None
         self._box = None
         self._plan: Optional[BoxPlan] = None
@@ -120,16 +120,17 @@ class Player:
             self._on_screen(self._screen, now)
 
     def _notice(self, windows: list, now: float):
-        visible = {w.wid for w in windows}
-        for wid in list(self._shown_since):
-            if wid not in visible:
-                del self._shown_since[wid]
+        visible = {(w.wid, w.shown) for w in windows}
+        for key in list(self._shown_since):
+            if key not in visible:
+                del self._shown_since[key]
         for w in windows:
-            if w.wid not in self._shown_since:
-                self._shown_since[w.wid] = now
+            if (w.wid, w.shown) not in self._shown_since:
+                self._shown_since[(w.wid, w.shown)] = now
                 self._announce(w)
         screens = [w for w in windows if w.is_screen]
-        self._screen = max(screens, key=lambda w: self._shown_since[w.wid], default=None)
+        self._screen = max(screens, key=lambda w: self._shown_since[(w.wid, w.shown)],
+                           default=None)
         self._box = self._top_box([w for w in windows if not w.is_screen])
 
     def _top_box(self, boxes: list):
@@ -369,11 +370,11 @@ class Player:
             self._battle_on_purpose(w, play, now)
 
     def _battle_of(self, w, now: float) -> BattlePlay:
-        if self._battle is None or self._battle.wid != w.wid:
+        if self._battle is None or self._battle.shown != w.shown:
             # Only the first battle's layout is known: the way to the viewers.
             layout = self.layout if self._battles == 0 else None
             mode = pick(self.rng, FIRST_BATTLE if layout else LATER_BATTLE)
-            self._battle = BattlePlay(self.rng, w.wid, mode, layout, now)
+            self._battle = BattlePlay(self.rng, w.shown, mode, layout, now)
             self._battles += 1
             self.journal.note(f"battle {self._battles} played {mode}"
                               + (" (knowing the computer's layout)" if layout else ""))

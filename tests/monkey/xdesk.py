@@ -9,7 +9,8 @@ import tempfile
 import time
 from typing import NamedTuple, Optional
 
-# Every game window carries its screen's name as WM_WINDOW_ROLE; boxes carry none.
+# The game window carries the name of the screen it shows as WM_WINDOW_ROLE;
+# boxes carry none.
 SCREEN_ROLES = ("ACD_Sub", "ACD_Main", "ACD_Continue", "ACD_OmakeMode",
                 "ACD_OmakeCG0A", "ACD_OmakeCG0C")
 
@@ -20,6 +21,7 @@ class Window(NamedTuple):
     title: str
     width: int
     height: int
+    shown: int  # a new number each time the window shows another screen
 
     @property
     def is_screen(self) -> bool:
@@ -107,7 +109,8 @@ class Desk:
 
     def __init__(self, env: dict):
         self.env = dict(env, LC_ALL="C.UTF-8")  # xprop prints titles in the locale's charset
-        self._known: dict = {}  # wid -> Window; a window keeps its role, title and size
+        self._known: dict = {}  # wid -> Window as last seen; a box keeps its title and size
+        self._shown = 0
 
     def forget_windows(self):
         self._known.clear()
@@ -122,8 +125,10 @@ class Desk:
         return windows
 
     def _describe(self, wid: int) -> Optional[Window]:
-        if wid in self._known:
-            return self._known[wid]
+        known = self._known.get(wid)
+        if known and not known.is_screen:
+            return known
+        # The game window changes its screen, and its size with it.
         props = _quiet(["xprop", "-id", str(wid), "WM_WINDOW_ROLE", "_NET_WM_NAME"], self.env)
         info = _quiet(["xwininfo", "-id", str(wid)], self.env)
         if props.returncode or info.returncode:
@@ -136,8 +141,12 @@ class Desk:
         height = re.search(r"Height: (\d+)", size)
         if not (width and height):
             return None
-        window = Window(wid, role.group(1) if role else "", title.group(1) if title else "",
-                        int(width.group(1)), int(height.group(1)))
+        role = role.group(1) if role else ""
+        if not known or known.role != role:
+            self._shown += 1
+        window = Window(wid, role, title.group(1) if title else "", int(width.group(1)),
+                        int(height.group(1)), self._shown if not known or known.role != role
+                        else known.shown)
         self._known[wid] = window
         return window
 

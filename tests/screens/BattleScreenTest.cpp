@@ -166,7 +166,7 @@ private slots:
         });
         main->EndGame_Click();
         QCOMPARE(boxes.last(), QStringLiteral("確認|終了してよろしいですか？"));
-        main->close();  // the window's close box asks the same
+        main->window()->close();  // the window's close box asks the same
         QCOMPARE(boxes.size(), 2);
         QVERIFY(main && main->isVisible());
         QVERIFY(main->CpTurn().isActive());

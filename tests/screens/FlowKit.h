@@ -5,6 +5,7 @@
 // Shared by the screen-flow tests: a private settings file, a recorder of
 // message boxes and sound commands, and where each screen stands.
 #include <QApplication>
+#include <QDialog>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
@@ -17,6 +18,7 @@
 #include <memory>
 
 #include "platform/Form.h"
+#include "platform/GameWindow.h"
 #include "platform/MessageBox.h"
 #include "screens/GameApp.h"
 #include "sound/SndModule.h"
@@ -155,11 +157,24 @@ inline void RemoveRecorders() {
     sound::SetMciBackend({});
 }
 
-// The screens the player can see, by name.
+// The screens the player can see, by name. The game shows them one at a
+// time in its one window, which takes the screen's size: a second window, or
+// a window of another size than its screen, is listed as a fault.
 inline QStringList VisibleScreens() {
     QStringList names;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (qobject_cast<Form*>(w) && w->isVisible()) names << w->objectName();
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (!top->isVisible() || qobject_cast<QDialog*>(top)) continue;
+        names << top->objectName();
+        if (auto* window = qobject_cast<GameWindow*>(top)) {
+            names.removeLast();
+            for (Form* form : window->findChildren<Form*>(Qt::FindDirectChildrenOnly)) {
+                if (!form->isVisible()) continue;
+                names << form->objectName();
+                if (window->size() != form->size() || window->Current() != form)
+                    names << QStringLiteral("(window of another size)");
+            }
+        }
+    }
     names.sort();
     return names;
 }

@@ -4,6 +4,8 @@
 // it, one screen stays in view, ScreenSwitching never stays set, and the box
 // still answers as it says: Yes ends the game, No goes on where the game is.
 #include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
 #include <QProcess>
 #include <cstdio>
 
@@ -75,10 +77,10 @@ private:
     Sounds sounds;
 
     // The quit question asked the way the player chose: the menu or the
-    // window's close button.
+    // game window's close button.
     static void askToQuit(ACD_Main* battle, bool fromCloseButton) {
         if (fromCloseButton)
-            battle->close();
+            battle->window()->close();
         else
             battle->EndGame_Click();
     }
@@ -127,7 +129,7 @@ private slots:
         auto& cont = Current<ACD_Continue>(game, ScreenId::ACD_Continue);
         QCOMPARE(cont.Top(), 1200);
         QCOMPARE(cont.Left(), 2400);
-        QVERIFY(!cont.close());
+        QVERIFY(!cont.window()->close());
         QCOMPARE(boxes.Questions(), 2);
         QCOMPARE(VisibleScreens(), QStringList{"ACD_Continue"});
         Click(cont.Image2());
@@ -242,6 +244,75 @@ private slots:
         }
     }
 
+    // The real boxes, inside the game window as on Wayland. The computer wins
+    // behind the quit question: the result box comes over it, the continue
+    // screen takes the battle's place, the question stays centred over the
+    // window of the new size, the window never moves, and nothing under a box
+    // takes a click or a menu key.
+    void realBoxesStayCentredOverTheWindowThatStaysPut() {
+        SetBoxResponder({});
+        StartedGame game(37);
+        GameWindow& window = game.Window();
+        QPointer<ACD_Main> battle = deployedBattle(game);
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        const QPoint home = window.geometry().topLeft();
+        computerAboutToWin(battle);
+        battle->CpTurn().start(60);
+
+        QStringList seen, offCentre;
+        QElapsedTimer since;
+        since.start();
+        QTimer look;
+        connect(&look, &QTimer::timeout, &window, [&] {
+            QList<QMessageBox*> open;
+            for (QMessageBox* box : window.findChildren<QMessageBox*>())
+                if (box->isVisible()) open << box;
+            if (open.isEmpty()) return;
+            QMessageBox* top = open.last();
+            const QRect frame = top->parentWidget()->geometry();
+            if ((frame.center() - window.rect().center()).manhattanLength() > 2)
+                offCentre << top->windowTitle();
+            const QString box =
+                QStringLiteral("%1|%2 %3 %4")
+                    .arg(top->windowTitle(), top->text(), VisibleScreens().join(","))
+                    .arg(open.size());
+            if (seen.isEmpty() || seen.last() != box) {
+                seen << box;
+                // Under the box the menu takes neither a click nor its key.
+                if (seen.size() == 1)
+                    QTimer::singleShot(0, battle, [battle] {
+                        QMenuBar* bar = battle->MenuBar();
+                        QTest::mouseClick(bar, Qt::LeftButton, {},
+                                          bar->actionGeometry(bar->actions().first()).center());
+                        QTest::keyClick(battle, Qt::Key_Q, Qt::AltModifier);
+                    });
+                return;
+            }
+            if (since.elapsed() > 10000) {  // the keys went nowhere
+                seen << QStringLiteral("stuck");
+                for (auto b : {QMessageBox::No, QMessageBox::Ok})
+                    if (top->button(b)) top->button(b)->click();
+                return;
+            }
+            // Answered from the keyboard, which the box holds: the result at
+            // once, the question once the continue screen is up.
+            if (top->windowTitle() == QStringLiteral("戦闘結果"))
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            else if (VisibleScreens() == QStringList{"ACD_Continue"})
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        });
+        look.start(5);
+        window.close();
+        look.stop();
+
+        QCOMPARE(seen, (QStringList{kQuestion + " ACD_Main 1", kLose + " ACD_Main 2",
+                                    kQuestion + " ACD_Continue 1"}));
+        QCOMPARE(offCentre, QStringList{});
+        QCOMPARE(VisibleScreens(), QStringList{"ACD_Continue"});
+        QCOMPARE(window.geometry().topLeft(), home);
+        QCOMPARE(OpenBoxCount(), 0);
+    }
+
     // The other screens' questions held while their clocks run: No leaves
     // each one going, and still leading where its clicks lead.
     void questionsHeldOnTheOtherScreens() {
@@ -253,14 +324,14 @@ private slots:
         clock.start();
         boxes.HoldNext(
             kQuestion, [&] { return clock.elapsed() > 100; }, BoxAnswer::No);
-        QVERIFY(!menu->close());
+        QVERIFY(!menu->window()->close());
         QCOMPARE(VisibleScreens(), QStringList{"ACD_OmakeMode"});
 
         Click(menu->Command_Omake(2));
         auto& c = Current<ACD_OmakeCG0C>(game, ScreenId::ACD_OmakeCG0C);
         const int top = c.Image1()->y();
         boxes.HoldNext(kQuestion, AfterTicks(c.Timer1(), 30), BoxAnswer::No);
-        QVERIFY(!c.close());
+        QVERIFY(!c.window()->close());
         QCOMPARE(boxes.stuck, 0);
         QVERIFY(c.Image1()->y() < top);  // the picture scrolled on behind the box
         QVERIFY(c.Timer1().isActive());
@@ -287,7 +358,7 @@ static int quitBehindTheDefeat(bool fromCloseButton) {
     computerAboutToWin(battle);
     boxes.HoldNext(kQuestion, showing("ACD_Continue"), BoxAnswer::Yes);
     if (fromCloseButton)
-        battle->close();
+        battle->window()->close();
     else
         battle->EndGame_Click();
     return 3;

@@ -123,11 +123,11 @@ private slots:
         QTRY_COMPARE(VisibleScreens(), QStringList{"ACD_Main"});
 
         // Stage 2 won: viewer C; its first picture gives way, the second leads home.
-        Place(*battle, 3000, 15);
+        Place(*battle, 3000, 150);
         battle->SetEvent(text::kPLAYER_Win);
         auto& c = Current<ACD_OmakeCG0C>(game, ScreenId::ACD_OmakeCG0C);
         QCOMPARE(c.Top(), 3000);
-        QCOMPARE(c.Left(), 15);
+        QCOMPARE(c.Left(), 150);
         QTRY_VERIFY(battle.isNull());
         Click(c.Image1());
         QCOMPARE(VisibleScreens(), QStringList{"ACD_OmakeCG0C"});
@@ -136,7 +136,7 @@ private slots:
         Click(c.Image2());
         QCOMPARE(gs.StageIndex, Integer(0));
         QCOMPARE(game.Sub().Top(), 3000);
-        QCOMPARE(game.Sub().Left(), 15);
+        QCOMPARE(game.Sub().Left(), 150);
         QTRY_VERIFY(viewer.isNull());
         QCOMPARE(VisibleScreens(), QStringList{"ACD_Sub"});
         QCOMPARE(boxes.Questions(), 0);
@@ -267,7 +267,7 @@ private slots:
         // Asks, stays, and then still goes where its buttons lead.
         auto refuse = [&](Form& f, const char* name) {
             const int before = boxes.Questions();
-            QVERIFY(!f.close());
+            QVERIFY(!f.window()->close());
             QCOMPARE(boxes.Questions(), before + 1);
             QCOMPARE(boxes.seen.last(), kQuestion);
             QVERIFY(f.isVisible() && !f.IsUnloaded());
@@ -313,7 +313,7 @@ private slots:
 
             const Ending ending = RunToTheEnd([&] {
                 boxes.yesNo = BoxAnswer::Yes;
-                shown.close();
+                shown.window()->close();
             });
             QCOMPARE(ending.status, 0);
             QVERIFY(ending.sounds.contains("close all "));
