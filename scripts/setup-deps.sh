@@ -11,7 +11,7 @@ PACKAGES=(
   clang libclang-rt-14-dev
   fonts-ipafont-gothic
   xvfb xdotool x11-utils imagemagick
-  openbox python3
+  openbox weston qt6-wayland python3
   dpkg-dev desktop-file-utils appstream
   dbus-daemon at-spi2-core python3-pyatspi
 )

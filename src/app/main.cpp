@@ -10,6 +10,7 @@ int main(int argc, char** argv) {
     // Whole scale factors keep the pixel art crisp on high-DPI screens.
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
         Qt::HighDpiScaleFactorRoundingPolicy::Round);
+    orv::ui::ChooseWindowSystem();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Orvalis"));
     // Ties the windows to the installed menu entry (and its icon) on desktops

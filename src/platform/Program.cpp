@@ -9,6 +9,16 @@
 
 namespace orv::ui {
 
+void ChooseWindowSystem() {
+    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) return;
+    // Qt itself goes by the session type, which not every desktop sets; and
+    // a Wayland desktop without Qt's Wayland plugin still has X11 to offer.
+    if (qEnvironmentVariableIsSet("WAYLAND_DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "wayland;xcb");
+    else
+        qputenv("QT_QPA_PLATFORM", "xcb");
+}
+
 void InstallErrorBox() {
     SetFatalHandler([](const std::string& message) {
         if (!qobject_cast<QApplication*>(QCoreApplication::instance())) return;

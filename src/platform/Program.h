@@ -3,6 +3,10 @@
 
 namespace orv::ui {
 
+// Before the application starts: Wayland natively where a compositor is
+// running, X11 otherwise - unless the player chose with QT_QPA_PLATFORM.
+void ChooseWindowSystem();
+
 // Shows fatal errors in an error box (when a GUI exists) before the exit.
 void InstallErrorBox();
 
