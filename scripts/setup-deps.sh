@@ -12,7 +12,7 @@ PACKAGES=(
   fonts-ipafont-gothic
   xvfb xdotool x11-utils imagemagick
   openbox weston qt6-wayland python3
-  dpkg-dev desktop-file-utils appstream
+  dpkg-dev desktop-file-utils appstream lintian
   dbus-daemon at-spi2-core python3-pyatspi
 )
 

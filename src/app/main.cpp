@@ -1,12 +1,17 @@
-// Orvalis: start-up wiring only.
+// Orvalis: start-up wiring and the command line only.
 #include <QApplication>
-#include <QStringList>
-#include <optional>
+#include <cstdio>
 
+#include "app/CommandLine.h"
 #include "platform/Program.h"
 #include "screens/GameApp.h"
 
 int main(int argc, char** argv) {
+    // Before any window: --help and --version need no display at all.
+    const orv::app::CommandLine line = orv::app::ReadCommandLine(argc, argv, stdout, stderr);
+    if (line.exitStatus) return *line.exitStatus;
+    if (!orv::app::DisplayToOpen(stderr)) return 1;
+
     // Whole scale factors keep the pixel art crisp on high-DPI screens.
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
         Qt::HighDpiScaleFactorRoundingPolicy::Round);
@@ -18,17 +23,7 @@ int main(int argc, char** argv) {
     QGuiApplication::setDesktopFileName(QStringLiteral("org.orvalis.Orvalis"));
     orv::ui::InstallErrorBox();
 
-    // "--seed N" replays the same battles; the game itself seeds from the clock.
-    std::optional<std::uint32_t> seed;
-    const QStringList args = QApplication::arguments();
-    const qsizetype at = args.indexOf(QStringLiteral("--seed"));
-    if (at >= 0 && at + 1 < args.size()) {
-        bool ok = false;
-        const uint value = args.at(at + 1).toUInt(&ok);
-        if (ok) seed = value;
-    }
-
-    orv::ui::GameApp game(seed);
+    orv::ui::GameApp game(line.seed);
     game.Main();
     return QApplication::exec();
 }

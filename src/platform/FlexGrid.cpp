@@ -227,7 +227,7 @@ void FlexGrid::paintEvent(QPaintEvent* event) {
                 p.fillRect(content.x(), content.y(), f, content.height(), back);
                 p.fillRect(content.right() - f + 1, content.y(), f, content.height(), back);
             }
-            if (cursorShown_ && c == cursorCol_ && r == cursorRow_) {
+            if (CursorDrawn() && c == cursorCol_ && r == cursorRow_) {
                 const QRect inner =
                     content.adjusted(kFrameWidth, kFrameWidth, -kFrameWidth, -kFrameWidth);
                 p.setPen(Qt::NoPen);
@@ -259,6 +259,12 @@ void FlexGrid::ShowCursorAt(int col, int row) {
     cursorRow_ = row;
     update(outerRect(col, row));
     GridCursorMoved(this, row * cols_ + col);
+}
+
+void FlexGrid::SetCursorDrawn(bool drawn) {
+    if (cursorDrawn_ == drawn) return;
+    cursorDrawn_ = drawn;
+    if (cursorShown_) update(outerRect(cursorCol_, cursorRow_));
 }
 
 void FlexGrid::HideCursor() {

@@ -53,10 +53,13 @@ public:
     QRect CellRect(int col, int row) const;
 
     // The keyboard's cursor: a cell outlined inside the rim of its colour, so
-    // the answer's colour stays in view. Hidden until shown.
+    // the answer's colour stays in view. Hidden until shown. A cursor that is
+    // shown but not drawn is still the cell assistive technology follows.
     void ShowCursorAt(int col, int row);
     void HideCursor();
+    void SetCursorDrawn(bool drawn);
     bool CursorShown() const { return cursorShown_; }
+    bool CursorDrawn() const { return cursorShown_ && cursorDrawn_; }
     int CursorCol() const { return cursorCol_; }
     int CursorRow() const { return cursorRow_; }
 
@@ -105,6 +108,7 @@ private:
     std::vector<int> rowEdges_;
     bool pressed_ = false;  // a press landed on a cell; its release is the click
     bool cursorShown_ = false;
+    bool cursorDrawn_ = true;
     int cursorCol_ = 0;
     int cursorRow_ = 0;
     CellNamer namer_;

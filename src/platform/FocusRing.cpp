@@ -1,6 +1,7 @@
 #include "platform/FocusRing.h"
 
 #include <QApplication>
+#include <QFocusEvent>
 #include <QPainter>
 
 namespace orv::ui {
@@ -17,15 +18,38 @@ FocusRing::FocusRing(QWidget* screen) : QWidget(screen), screen_(screen) {
     setAttribute(Qt::WA_NoSystemBackground);
     setFocusPolicy(Qt::NoFocus);
     hide();
-    connect(qApp, &QApplication::focusChanged, this,
-            [this](QWidget*, QWidget* now) { follow(now); });
+    qApp->installEventFilter(this);
+}
+
+bool FocusRing::eventFilter(QObject* watched, QEvent* event) {
+    auto* widget = qobject_cast<QWidget*>(watched);
+    const bool inside = widget && (widget == screen_ || screen_->isAncestorOf(widget));
+    if (!inside) return false;
+    switch (event->type()) {
+        case QEvent::Show:
+            // Each visit to the screen starts as the mouse player sees it.
+            if (widget == screen_ && !event->spontaneous()) keyboard_ = false;
+            break;
+        case QEvent::MouseButtonPress:
+            keyboard_ = false;
+            hide();
+            break;
+        case QEvent::FocusIn: {
+            const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+            if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) keyboard_ = true;
+            // Focus back from a box keeps the ring as it was.
+            follow(widget);
+            break;
+        }
+        default:
+            break;
+    }
+    return false;
 }
 
 void FocusRing::follow(QWidget* now) {
-    if (!now || now == screen_ || !screen_->isAncestorOf(now)) {
-        // Focus that leaves for a box or another window comes back to the
-        // same control; the ring stays where it was meanwhile.
-        if (now && now->window() == screen_->window()) hide();
+    if (!keyboard_ || now == screen_) {
+        hide();
         return;
     }
     const QRect at(now->mapTo(screen_, QPoint(0, 0)), now->size());

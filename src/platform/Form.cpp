@@ -54,12 +54,25 @@ public:
 // made just before the screen gave way to another may still be on its way to
 // it. A screen out of sight takes no clicks and no keys; the boxes, which are
 // no part of any screen, still do.
+// Updated by the filter below, which sees every press of the game.
+static bool lastPressWasKey = false;
+
 class HiddenScreenInput : public QObject {
 public:
     using QObject::QObject;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
+        switch (event->type()) {
+            case QEvent::MouseButtonPress:
+                lastPressWasKey = false;
+                break;
+            case QEvent::KeyPress:
+                lastPressWasKey = true;
+                break;
+            default:
+                break;
+        }
         switch (event->type()) {
             case QEvent::MouseButtonPress:
             case QEvent::MouseButtonRelease:
@@ -76,6 +89,10 @@ protected:
         return false;
     }
 };
+
+bool LastPressWasKey() {
+    return lastPressWasKey;
+}
 
 Form::Form(const assets::ScreenSpec& spec, GameWindow* window)
     : QWidget(window), spec_(spec), place_(Px(spec.left), Px(spec.top)) {

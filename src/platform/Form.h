@@ -28,6 +28,11 @@ namespace orv::ui {
 
 class GameWindow;
 
+// Whether the player's latest press was a key rather than a mouse button. The
+// marks only keyboard play needs - a cursor cell, a focus ring - are for the
+// keyboard player; the mouse player sees the screens as they were designed.
+bool LastPressWasKey();
+
 class Form : public QWidget {
     Q_OBJECT
 public:

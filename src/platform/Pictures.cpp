@@ -3,50 +3,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
-#include <cstdint>
 
 #include "core/Fatal.h"
+#include "platform/BitmapHeader.h"
 #include "platform/GameFiles.h"
 
 namespace orv::ui {
-namespace {
-
-std::uint32_t le32(const QByteArray& b, int at) {
-    return std::uint32_t(std::uint8_t(b[at])) | std::uint32_t(std::uint8_t(b[at + 1])) << 8 |
-           std::uint32_t(std::uint8_t(b[at + 2])) << 16 |
-           std::uint32_t(std::uint8_t(b[at + 3])) << 24;
-}
-std::uint16_t le16(const QByteArray& b, int at) {
-    return std::uint16_t(std::uint8_t(b[at]) | std::uint8_t(b[at + 1]) << 8);
-}
-
-// The bytes a bitmap file needs according to its own headers, or 0 when
-// they do not tell (compressed rows without a stated size, other formats).
-// The image reader fills in whatever a cut-off bitmap lacks with black and
-// reports nothing, so a short file is caught here.
-qint64 bitmapBytesNeeded(const QByteArray& head) {
-    if (!head.startsWith("BM")) return 0;
-    if (head.size() < 26) return 26;
-    const qint64 pixelsAt = le32(head, 10);
-    const std::uint32_t infoSize = le32(head, 14);
-    if (infoSize == 12) {  // the old core header
-        const qint64 stride = (qint64(le16(head, 18)) * le16(head, 24) + 31) / 32 * 4;
-        return pixelsAt + stride * le16(head, 20);
-    }
-    if (infoSize < 40) return 0;
-    if (head.size() < 38) return 14 + qint64(infoSize);  // cut off inside its own headers
-    const qint64 width = qint32(le32(head, 18));
-    const qint64 height = qint32(le32(head, 22));
-    const std::uint16_t bits = le16(head, 28);
-    const std::uint32_t compression = le32(head, 30);
-    const bool plainRows = compression == 0 || compression == 3 || compression == 6;
-    if (!plainRows) return compression == 1 || compression == 2 ? pixelsAt + le32(head, 34) : 0;
-    if (width <= 0 || bits == 0) return 0;
-    const qint64 stride = (width * bits + 31) / 32 * 4;
-    return pixelsAt + stride * (height < 0 ? -height : height);
-}
-
-}  // namespace
 
 QPixmap StoredPixmap(const char* id) {
     const QString path = QStringLiteral(":/stored/%1.bmp").arg(QString::fromUtf8(id));
@@ -64,7 +26,9 @@ QString PictureProblem(const QString& path, QSize atLeast, QImage& image) {
         return QStringLiteral("the file cannot be read (%1)").arg(file.errorString());
     const qint64 size = file.size();
     if (size == 0) return QStringLiteral("the file is empty");
-    const qint64 needed = bitmapBytesNeeded(file.peek(64));
+    const QByteArray head = file.peek(64);
+    const qint64 needed = BitmapBytesNeeded(
+        reinterpret_cast<const unsigned char*>(head.constData()), std::size_t(head.size()));
     if (needed > size)
         return QStringLiteral("the file is truncated (%1 of %2 bytes)").arg(size).arg(needed);
 

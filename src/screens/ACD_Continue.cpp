@@ -25,12 +25,16 @@ ACD_Continue::ACD_Continue(GameApp& game)
     SetLeft(0);
 }
 
+// An answer that comes once the screen has been left changes nothing.
+
 void ACD_Continue::Image2_Click() {
+    if (IsUnloaded()) return;
     // Same opponent, same stage, a freshly deployed battle.
     game_.SwitchForm(ScreenId::ACD_Main, this);
 }
 
 void ACD_Continue::Image3_Click() {
+    if (IsUnloaded()) return;
     game_.State().StageIndex = 0;
     game_.SwitchForm(ScreenId::ACD_Sub, this);
 }

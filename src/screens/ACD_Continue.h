@@ -20,14 +20,15 @@ public:
     QLabel* Image3() const { return controls_.As<QLabel>("Image3"); }
     const Controls& Widgets() const { return controls_; }
 
+    // The two answers: the same stage again, or back to the title.
+    void Image2_Click();
+    void Image3_Click();
+
 protected:
     void Form_Unload(bool& cancel) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void Image2_Click();
-    void Image3_Click();
-
     GameApp& game_;
     Controls controls_;
 };

@@ -86,8 +86,16 @@ ACD_Main::ACD_Main(GameApp& game)
     fgD_ = makeGrid("FG_D");
     // The stage caption is written over the portrait.
     controls_.Get("StageNo")->raise();
-    connect(fgE_, &FlexGrid::Click, this, [this] { FG_E_Click(); });
-    connect(fgM_, &FlexGrid::Click, this, [this] { FG_M_Click(); });
+    // A click on a field is mouse play: the keyboard's cursor goes out of sight.
+    connect(fgE_, &FlexGrid::Click, this, [this] {
+        keyboardPlay_ = false;
+        FG_E_Click();
+    });
+    connect(fgM_, &FlexGrid::Click, this, [this] {
+        keyboardPlay_ = false;
+        FG_M_Click();
+    });
+    keyboardPlay_ = LastPressWasKey();
     for (auto& side : sprites_) side.fill(-1);
     describeControls();
 
@@ -218,6 +226,7 @@ void ACD_Main::refreshCursor() {
             continue;
         }
         const QPoint at = cursor_[grid == fgE_ ? 1 : 0];
+        grid->SetCursorDrawn(keyboardPlay_);
         if (!grid->CursorShown() || grid->CursorCol() != at.x() || grid->CursorRow() != at.y())
             grid->ShowCursorAt(at.x(), at.y());
     }
@@ -294,8 +303,10 @@ void ACD_Main::keyPressEvent(QKeyEvent* event) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
         case Qt::Key_Space:
+            keyboardPlay_ = true;
             // A key held down fires once, as a button held down clicks once.
             if (!event->isAutoRepeat()) actOnCursor();
+            refreshCursor();
             return;
         case Qt::Key_Left:
         case Qt::Key_Right:
@@ -305,6 +316,7 @@ void ACD_Main::keyPressEvent(QKeyEvent* event) {
         case Qt::Key_End:
         case Qt::Key_PageUp:
         case Qt::Key_PageDown:
+            keyboardPlay_ = true;
             moveCursor(event->key());
             return;
         default:

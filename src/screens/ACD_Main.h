@@ -121,6 +121,9 @@ private:
     Battle battle_;
     // The keyboard's cursor on each field (own, enemy), kept while hidden.
     std::array<QPoint, 2> cursor_{QPoint(9, 4), QPoint(9, 4)};
+    // Whether the cursor is drawn: once the player moves or uses it with a
+    // key (or came here by a key), until the next click on a field.
+    bool keyboardPlay_ = false;
     // The sprite each cell shows (own, enemy), -1 for none: what the player
     // sees, and so what assistive technology reads.
     std::array<std::array<int, 19 * 9>, 2> sprites_{};

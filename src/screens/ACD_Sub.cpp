@@ -81,6 +81,8 @@ void ACD_Sub::LowSpecMode_Click() {
 }
 
 void ACD_Sub::Command4_Click() {
+    // The title out of sight has been left for another screen.
+    if (isHidden()) return;
     GameState& gs = game_.State();
     gs.CharaIndex = 0;
     gs.StageIndex = 0;

@@ -131,11 +131,15 @@ void GameApp::SwitchForm(ScreenId newForm, Form* oldForm) {
     state_.ScreenSwitching = kFalse;
 }
 
+// A viewer left already - a second click of a double click - moves the
+// stage no further.
 void GameApp::LeaveOmakeCG0A(Form& Viewer) {
+    if (Viewer.IsUnloaded()) return;
     SwitchForm(orv::LeaveOmakeCG0A(state_), &Viewer);
 }
 
 void GameApp::LeaveOmakeCG0C(Form& Viewer) {
+    if (Viewer.IsUnloaded()) return;
     SwitchForm(orv::LeaveOmakeCG0C(state_), &Viewer);
 }
 

@@ -163,6 +163,15 @@ e2e_private_copy() {
     echo "$dir/$(basename "$game")"
 }
 
+# Pixels of the keyboard's marks (the cursor cell, the focus ring) inside a
+# window in a screenshot: e2e_marks SHOT WINDOW.
+e2e_marks() {
+    local x y w h
+    read -r x y w h < <(e2e_geometry "$2")
+    convert "$E2E_SHOTS/$1.png" -crop "${w}x${h}+${x}+${y}" +repage -fill black +opaque '#00E0FF' \
+        -fill white -opaque '#00E0FF' -format '%[fx:int(mean*w*h+0.5)]' info:
+}
+
 # A region of a screenshot as text, for comparing two looks of the same spot.
 e2e_region() {
     convert "$E2E_SHOTS/$1.png" -crop "$4x$5+$2+$3" +repage -depth 8 rgb:- | md5sum | cut -d' ' -f1

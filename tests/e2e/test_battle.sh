@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# A battle played with the mouse, from the title's start button to "-You Win-".
+# A battle played with the mouse, from the title's start button to "-You Win-":
+# the mouse player sees none of the keyboard's marks, until a key calls them.
 game="$1"
 source "${ORVALIS_E2E_LIB:-$(dirname "$0")/lib.sh}"
 sim="$(dirname "$game")/orvalis-sim"
@@ -9,6 +10,9 @@ e2e_start_x
 e2e_start_game "$game" --seed "$seed"
 title=$(e2e_wait_screen ACD_Sub 30) || e2e_fail "no title window"
 sleep 0.3
+e2e_shot title
+nomarks() { [ "$(e2e_marks "$1" "$2")" = 0 ] || e2e_fail "keyboard marks on the mouse player's $1"; }
+nomarks title "$title"
 e2e_click "$title" $((7852 / 15 + 130)) $((2745 / 15 + 28))   # start button
 battle=$(e2e_wait_screen ACD_Main 10) || e2e_fail "no battle window"
 sleep 0.3
@@ -28,6 +32,7 @@ e2e_shot deploy_prompt
 yellow=$(convert "$E2E_SHOTS/deploy_prompt.png" -crop 528x18+$((ox + 32))+$((oy + mb + 291)) \
     -fx 'r>0.8 && g>0.8 && b<0.3 ? 1 : 0' -format '%[fx:int(mean*w*h)]' info:)
 [ "$yellow" -gt 20 ] || e2e_fail "no deployment prompt in the message bar"
+nomarks deploy_prompt "$battle"
 
 own 0 0; own 0 0; own 1 0; own 2 0      # three command vehicles, one refused click
 own 0 8; own 1 8; own 2 8; own 3 8      # four combat vehicles
@@ -35,6 +40,12 @@ e2e_shot deployed
 read -r c1 c2 < <(e2e_pixels deployed $(ownFrame 0 0) $(ownFrame 0 8))
 [ "$c1" = "255,255,0" ] || e2e_fail "command vehicle cell is $c1, not yellow"
 [ "$c2" = "0,255,0" ] || e2e_fail "combat vehicle cell is $c2, not green"
+nomarks deployed "$battle"
+# One arrow key shows the cursor on the enemy field; the next click hides it.
+e2e_key "$battle" Right
+sleep 0.2
+e2e_shot cursor_by_key
+[ "$(e2e_marks cursor_by_key "$battle")" -gt 20 ] || e2e_fail "an arrow key showed no cursor"
 
 # The computer's layout for this seed.
 mapfile -t layout < <("$sim" --layout --seed "$seed")
@@ -54,6 +65,7 @@ enemy ${commands[0]}
 enemy ${others[0]}
 enemy ${others[1]}
 e2e_shot player_turn   # still the player's turn: the computer has not fired yet
+nomarks player_turn "$battle"
 read -r hit < <(e2e_pixels player_turn $(enemyFrame ${commands[0]}))
 [ "$hit" = "255,255,0" ] || e2e_fail "command vehicle hit is $hit, not yellow"
 

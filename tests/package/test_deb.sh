@@ -16,9 +16,15 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Section)" = games ] || e2e_fail "section is $(field Section)"
 [ -n "$(field Maintainer)" ] || e2e_fail "no maintainer"
 depends=$(field Depends)
-for dep in libsdl2-mixer-2.0-0 qt6-qpa-plugins fonts-ipafont-gothic libqt6widgets6 libqt6gui6 libc6; do
+for dep in libsdl2-mixer-2.0-0 qt6-qpa-plugins qt6-wayland fonts-ipafont-gothic libqt6widgets6 \
+           libqt6gui6 libc6; do
     [[ ", $depends," == *", $dep"[\ ,]* ]] || e2e_fail "Depends lacks $dep: $depends"
 done
+
+# Debian's own checks of a package: any error fails, warnings are shown.
+lintian --fail-on error --display-level '>=warning' "$deb" >"$work/lintian" 2>&1 \
+    || e2e_fail "lintian finds errors in the package: $(grep -v 'root privileges' "$work/lintian")"
+grep -v 'root privileges' "$work/lintian" || true
 
 dpkg-deb -x "$deb" "$work/root"
 exe="$work/root/usr/games/orvalis"

@@ -7,6 +7,7 @@
 #include <QMenuBar>
 
 #include "FlowKit.h"
+#include "platform/FocusRing.h"
 #include "rules/AccessTexts.h"
 #include "rules/Shots.h"
 #include "rules/Texts.h"
@@ -117,6 +118,48 @@ private slots:
             QCOMPARE(VisibleScreens(), QStringList{"ACD_Main"});
             game.Main_()->CpTurn().stop();
         }
+    }
+
+    // The marks of keyboard play stay out of the mouse player's sight: the
+    // title's ring comes with an arrow or Tab and goes with a click or a new
+    // visit; a battle begun with a click draws no cursor until a key moves
+    // or uses it, and none again after a click on a field - while the screen
+    // reader follows the cursor cell all along. A battle begun with a key
+    // shows its cursor at once.
+    void marksOnlyForTheKeyboardPlayer() {
+        StartedGame game(47);
+        ACD_Sub& title = game.Sub();
+        auto* ring = title.findChild<FocusRing*>();
+        QVERIFY(QTest::qWaitForWindowActive(&game.Window()));
+        QVERIFY(ring && !ring->isVisible());
+        key(title.focusWidget(), Qt::Key_Right);
+        QVERIFY(ring->isVisible());
+        Click(&title, QPoint(50, 50));
+        QVERIFY(!ring->isVisible());
+        key(title.focusWidget(), Qt::Key_Tab);
+        QVERIFY(ring->isVisible());
+
+        Click(title.Command4());
+        ACD_Main* battle = game.Main_();
+        battle->CpTurn().stop();
+        battle->CpTurn_Timer();
+        FlexGrid* own = battle->FG_M();
+        QVERIFY(own->CursorShown() && !own->CursorDrawn());
+        QVERIFY(QAccessible::queryAccessibleInterface(own)->focusChild());
+        key(battle, Qt::Key_Left);
+        QVERIFY(own->CursorDrawn());
+        clickCell(own, 0, 0);
+        QVERIFY(!own->CursorDrawn());
+        key(battle, Qt::Key_Space);
+        QVERIFY(own->CursorDrawn());
+
+        battle->RetTitle_Click();
+        QVERIFY(!ring->isVisible());
+        key(title.focusWidget(), Qt::Key_Return);
+        battle = game.Main_();
+        battle->CpTurn().stop();
+        battle->CpTurn_Timer();
+        QVERIFY(battle->FG_M()->CursorDrawn());
     }
 
     void cursorMovesOneCellAndStopsAtTheEdges() {

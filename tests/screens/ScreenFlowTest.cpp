@@ -259,6 +259,36 @@ private slots:
         QCOMPARE(boxes.Questions(), 0);
     }
 
+    // A click that reaches a screen already left - the second of a double
+    // click, say - changes no stage and leads nowhere.
+    void lateClicksOnALeftScreenChangeNothing() {
+        StartedGame game(28);
+        GameState& gs = game.State();
+        startBattle(game)->SetEvent(text::kPLAYER_Win);
+        auto& a = Current<ACD_OmakeCG0A>(game, ScreenId::ACD_OmakeCG0A);
+        game.LeaveOmakeCG0A(a);
+        game.LeaveOmakeCG0A(a);
+        QCOMPARE(gs.StageIndex, Integer(1));
+
+        game.Main_()->CpTurn().stop();
+        game.Main_()->SetEvent(text::kPLAYER_Win);
+        auto& c = Current<ACD_OmakeCG0C>(game, ScreenId::ACD_OmakeCG0C);
+        game.LeaveOmakeCG0C(c);
+        gs.StageIndex = 1;
+        game.LeaveOmakeCG0C(c);
+        QCOMPARE(gs.StageIndex, Integer(1));
+
+        startBattle(game)->Surrender_Click();
+        auto& cont = Current<ACD_Continue>(game, ScreenId::ACD_Continue);
+        cont.Image3_Click();
+        gs.StageIndex = 1;
+        cont.Image3_Click();
+        cont.Image2_Click();
+        QCOMPARE(gs.StageIndex, Integer(1));
+        QCOMPARE(VisibleScreens(), QStringList{"ACD_Sub"});
+        QVERIFY(game.Main_() == nullptr);
+    }
+
     void closingAWindowAsksAndNoKeepsTheScreenGoing() {
         StartedGame game(25, kAllCleared);
         GameState& gs = game.State();
