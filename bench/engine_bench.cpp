@@ -7,22 +7,22 @@
 #include <cstdint>
 #include <memory>
 
+#include "battle/Battle.h"
+#include "battle/BattleSetup.h"
+#include "battle/Dispatcher.h"
 #include "core/GameState.h"
 #include "core/Startup.h"
 #include "opponent/Targeting.h"
-#include "rules/Battle.h"
-#include "rules/BattleSetup.h"
-#include "rules/Dispatcher.h"
-#include "rules/HeadlessView.h"
 #include "rules/Shots.h"
 #include "rules/Texts.h"
+#include "sim/HeadlessView.h"
 
 namespace orv {
 namespace {
 
 // Twelve computer shots into a battle, nothing of the player's lost yet.
 class MidBattle {
-  public:
+public:
     explicit MidBattle(std::uint32_t seed) : b(gs, view) {
         InitGameData(gs);
         gs.Rng.Seed(seed);
@@ -36,7 +36,7 @@ class MidBattle {
         }
         int next = 0;
         while (!gs.GamePhase.empty() && gs.CPShotCount < 12) {
-            if (gs.GamePhase == text::kPlayerTurnPhase) {
+            if (gs.GamePhase == text::kPlayerTurn) {
                 // The player works along row 4 and then row 0, one cell in three.
                 const int cell = 76 + 3 * next++;
                 view.Click(Grid::FG_E, cell % 171 % 19, cell % 171 / 19);
@@ -48,8 +48,8 @@ class MidBattle {
     }
 
     bool Usable() const {
-        return gs.GamePhase == text::kPlayerTurnPhase && gs.SenCount_M == 4 &&
-               gs.SikiCount_M == 3 && gs.SenCount_E == 4 && gs.SikiCount_E == 3;
+        return gs.GamePhase == text::kPlayerTurn && gs.SenCount_M == 4 && gs.SikiCount_M == 3 &&
+               gs.SenCount_E == 4 && gs.SikiCount_E == 3;
     }
 
     void Dispatch(const char* event, Grid grid) {
@@ -85,7 +85,7 @@ void ChooseTargetFrom(benchmark::State& state, const char* strategy, bool adjace
     for (auto _ : state) {
         cp.CpStrategy = strategy;
         cp.FocusMissCount = 0;
-        ChooseTarget(m.b);
+        ChooseTarget(m.gs, cp);
         benchmark::DoNotOptimize(cp.TargetX);
     }
 }
@@ -122,7 +122,7 @@ void BM_Dispatch_PlayerShot(benchmark::State& state) {
         gs.Board_E(col, row).clear();
         gs.PLTurnShots = 0;
         gs.PLShotCount = shots;
-        gs.GamePhase = text::kPlayerTurnPhase;
+        gs.GamePhase = text::kPlayerTurn;
     }
 }
 BENCHMARK(BM_Dispatch_PlayerShot);

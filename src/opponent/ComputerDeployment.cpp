@@ -23,9 +23,7 @@ bool Taken(const List& list, int placed, const UnitPos& p) {
 
 }  // namespace
 
-void DeployComputer(Battle& b) {
-    GameState& gs = b.gs;
-
+void DeployComputer(GameState& gs) {
     for (UnitPos& u : gs.Sen_E) u = UnitPos{};
     for (int i = 0; i <= 3; ++i) {
         UnitPos p = DrawCell(gs);

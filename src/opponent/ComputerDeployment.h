@@ -1,10 +1,11 @@
 #pragma once
 // The computer hides its vehicles and forgets its last battle.
-#include "rules/Battle.h"
+#include "core/GameState.h"
+#include "opponent/CpState.h"
 
 namespace orv {
 
-void DeployComputer(Battle& b);
+void DeployComputer(GameState& gs);
 void InitCpTargeting(CpState& cp);
 
 }  // namespace orv

@@ -1,13 +1,12 @@
 #include "opponent/ComputerTurn.h"
 
 #include "core/Checked.h"
-#include "opponent/ShotIndicators.h"
 #include "opponent/Targeting.h"
+#include "rules/BattleLog.h"
 #include "rules/CellPictures.h"
 #include "rules/Reactions.h"
 #include "rules/Shots.h"
 #include "rules/Texts.h"
-#include "rules/Transcript.h"
 
 namespace orv {
 namespace {
@@ -23,9 +22,8 @@ void Destroy(List& list, Integer& count, Integer X, Integer Y) {
 
 }  // namespace
 
-std::string ComputerShot(Battle& b, Integer X, Integer Y) {
+std::string ComputerShot(Play& b, CpState& cp, Integer X, Integer Y) {
     GameState& gs = b.gs;
-    CpState& cp = b.cp;
 
     const std::string answer = JudgeShot(X, Y, gs.Board_M);
     LogShot(b, text::kCpSide, X, Y, answer);
@@ -33,13 +31,13 @@ std::string ComputerShot(Battle& b, Integer X, Integer Y) {
         PlayEffect(b, text::kSndMiss);
         SetCellColor(b, X, Y, Grid::FG_M, gs.MissColor);
         WriteShotMark(X, Y, gs.Board_M, answer);
-        UpdateScoreMap(b, X, Y, answer);
+        UpdateScoreMap(cp, X, Y, answer);
         if (cp.CpStrategy == text::kFocusLastAdj) Inc(cp.FocusMissCount);
     } else if (answer == text::kAdjacent) {
         PlayEffect(b, text::kSndAdjacent);
         SetCellColor(b, X, Y, Grid::FG_M, gs.AdjacentColor);
         WriteShotMark(X, Y, gs.Board_M, answer);
-        UpdateScoreMap(b, X, Y, answer);
+        UpdateScoreMap(cp, X, Y, answer);
         cp.LastAdjShot = gs.CPShotCount;
         cp.LastAdjX = X;
         cp.LastAdjY = Y;
@@ -53,7 +51,7 @@ std::string ComputerShot(Battle& b, Integer X, Integer Y) {
             Destroy(gs.Siki_M, gs.SikiCount_M, X, Y);
         }
         WriteShotMark(X, Y, gs.Board_M, answer);
-        UpdateScoreMap(b, X, Y, answer);
+        UpdateScoreMap(cp, X, Y, answer);
         if (combat) cp.LastSenHitShot = gs.CPShotCount;
         // A hit settles the pending ▲, even when other ▲ remain on the field.
         cp.LastAdjShot = -1;
@@ -61,21 +59,7 @@ std::string ComputerShot(Battle& b, Integer X, Integer Y) {
         SetCharaFace(b, text::kFaceSmiling);
     }
 
-    Inc(gs.CPTurnShots);
-    Inc(gs.CPShotCount);
-    ShowShotsLeft_E(b);
-    b.view.SetReadout(Readout::CPShot, std::string(text::kCPShotLabel) + text::kReadoutBreak +
-                                           std::to_string(gs.CPShotCount));
-
-    std::string result = text::kCpTurn;
-    if (gs.CPTurnShots >= gs.SenCount_E) {
-        result = text::kCpTurnEnd;
-        gs.CPTurnShots = 0;
-        ShowShotsLeft_M(b);
-    }
-    // A win ends the battle even on the last shot of a turn.
-    if (JudgeWin(gs, text::kCpSide) == text::kWon) result = text::kCpVictory;
-
+    std::string result = CountShot<Shooter::Computer>(b);
     RedrawCell(b, X, Y, gs.Board_M, Grid::FG_M);
     return result;
 }

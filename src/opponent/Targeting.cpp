@@ -27,9 +27,8 @@ void AppendCandidate(CpState& cp, int x, int y) {
 }
 
 // Draws one candidate and makes it the target.
-const UnitPos& TargetRandomCandidate(Battle& b) {
-    CpState& cp = b.cp;
-    const Integer i = RandomRange(b.gs, 0, CheckedAdd(cp.CandidateCount, -1));
+const UnitPos& TargetRandomCandidate(GameState& gs, CpState& cp) {
+    const Integer i = RandomRange(gs, 0, CheckedAdd(cp.CandidateCount, -1));
     const UnitPos& c = cp.Candidates(i);
     cp.TargetX = c.X;
     cp.TargetY = c.Y;
@@ -69,37 +68,36 @@ const UnitPos* FirstExposed(const List& list, const Board& board) {
 
 }  // namespace
 
-void MarkMissArea(Battle& b, Integer X, Integer Y) {
+void MarkMissArea(CpState& cp, Integer X, Integer Y) {
     for (int y = Y - 1; y <= Y + 1; ++y) {
         for (int x = X - 1; x <= X + 1; ++x) {
-            if (y >= 0 && y <= kMaxRow && x >= 0 && x <= kMaxCol) b.cp.Score(x, y) = -1;
+            if (y >= 0 && y <= kMaxRow && x >= 0 && x <= kMaxCol) cp.Score(x, y) = -1;
         }
     }
 }
 
-void MarkAdjacentArea(Battle& b, Integer X, Integer Y) {
+void MarkAdjacentArea(CpState& cp, Integer X, Integer Y) {
     for (int y = Y - 1; y <= Y + 1; ++y) {
         for (int x = X - 1; x <= X + 1; ++x) {
-            if (y >= 0 && y <= kMaxRow && x >= 0 && x <= kMaxCol && b.cp.Score(x, y) != -1) {
-                Inc(b.cp.Score(x, y));
+            if (y >= 0 && y <= kMaxRow && x >= 0 && x <= kMaxCol && cp.Score(x, y) != -1) {
+                Inc(cp.Score(x, y));
             }
         }
     }
-    b.cp.Score(X, Y) = -1;
+    cp.Score(X, Y) = -1;
 }
 
-void UpdateScoreMap(Battle& b, Integer X, Integer Y, const std::string& Result) {
+void UpdateScoreMap(CpState& cp, Integer X, Integer Y, const std::string& Result) {
     if (Result == text::kCombatHit || Result == text::kCommandHit) {
-        b.cp.Score(X, Y) = -1;
+        cp.Score(X, Y) = -1;
     } else if (Result == text::kMiss) {
-        MarkMissArea(b, X, Y);
+        MarkMissArea(cp, X, Y);
     } else if (Result == text::kAdjacent) {
-        MarkAdjacentArea(b, X, Y);
+        MarkAdjacentArea(cp, X, Y);
     }
 }
 
-void CollectOpenCells(Battle& b) {
-    CpState& cp = b.cp;
+void CollectOpenCells(CpState& cp) {
     ClearCandidates(cp);
     auto next = cp.Candidates.begin();
     for (int y = 0; y <= kMaxRow; ++y) {
@@ -111,10 +109,9 @@ void CollectOpenCells(Battle& b) {
     cp.CandidateCount = static_cast<Integer>(next - cp.Candidates.begin());
 }
 
-void CollectFocusCells(Battle& b) {
-    CpState& cp = b.cp;
+void CollectFocusCells(GameState& gs, CpState& cp) {
     if (cp.LastAdjShot == -1) {
-        CollectOpenCells(b);
+        CollectOpenCells(cp);
         return;
     }
     ClearCandidates(cp);
@@ -133,23 +130,20 @@ void CollectFocusCells(Battle& b) {
     }
     // Strong evidence sometimes makes the computer look elsewhere, so a
     // cluster of ▲ does not give the fleet away at once.
-    if (cp.BestScore >= 4 && PercentChance(b.gs, 45)) {
-        CollectOpenCells(b);
+    if (cp.BestScore >= 4 && PercentChance(gs, 45)) {
+        CollectOpenCells(cp);
         cp.CpStrategy = text::kForcedSporadic;
     }
     // Nothing to go on around the ▲: any open cell will do.
-    if (cp.BestScore <= 0) CollectOpenCells(b);
+    if (cp.BestScore <= 0) CollectOpenCells(cp);
 }
 
-void PickRandomCandidate(Battle& b) {
-    TargetRandomCandidate(b);
+void PickRandomCandidate(GameState& gs, CpState& cp) {
+    TargetRandomCandidate(gs, cp);
 }
 
-void PickWithInsight(Battle& b, Integer Chance1, Integer Chance2) {
-    GameState& gs = b.gs;
-    CpState& cp = b.cp;
-
-    TargetRandomCandidate(b);
+void PickWithInsight(GameState& gs, CpState& cp, Integer Chance1, Integer Chance2) {
+    TargetRandomCandidate(gs, cp);
 
     // The rare move that looks at the real fleet: a living vehicle next to a
     // ▲ is fired at directly, command vehicles first.
@@ -172,18 +166,16 @@ void PickWithInsight(Battle& b, Integer Chance1, Integer Chance2) {
     }
 
     if (PercentChance(gs, Chance1)) {
-        if (HoldsVehicle(gs.Board_M, TargetRandomCandidate(b))) return;
+        if (HoldsVehicle(gs.Board_M, TargetRandomCandidate(gs, cp))) return;
     }
     if (PercentChance(gs, Chance2)) {
         for (int t = 0; t < 2; ++t) {
-            if (HoldsVehicle(gs.Board_M, TargetRandomCandidate(b))) return;
+            if (HoldsVehicle(gs.Board_M, TargetRandomCandidate(gs, cp))) return;
         }
     }
 }
 
-void ChooseTarget(Battle& b) {
-    GameState& gs = b.gs;
-    CpState& cp = b.cp;
+void ChooseTarget(GameState& gs, CpState& cp) {
     std::string& s = cp.CpStrategy;
 
     // Revise the strategy.
@@ -203,22 +195,22 @@ void ChooseTarget(Battle& b) {
     // Act on it.
     if (s == text::kForcedSporadic) {
         s = text::kSporadic;
-        CollectOpenCells(b);
-        PickRandomCandidate(b);
+        CollectOpenCells(cp);
+        PickRandomCandidate(gs, cp);
     } else if (s == text::kSporadic) {
-        CollectOpenCells(b);
-        PickRandomCandidate(b);
+        CollectOpenCells(cp);
+        PickRandomCandidate(gs, cp);
     } else if (s == text::kFocusLastAdj) {
         if (PercentChance(gs, 1)) {
-            CollectOpenCells(b);
-            PickWithInsight(b, 1, 2);
+            CollectOpenCells(cp);
+            PickWithInsight(gs, cp, 1, 2);
         } else {
-            CollectFocusCells(b);
-            PickRandomCandidate(b);
+            CollectFocusCells(gs, cp);
+            PickRandomCandidate(gs, cp);
         }
     } else if (s == text::kGeneralAttack) {
-        CollectFocusCells(b);
-        PickRandomCandidate(b);
+        CollectFocusCells(gs, cp);
+        PickRandomCandidate(gs, cp);
     }
 }
 

@@ -3,17 +3,20 @@
 // small strategy machine.
 #include <string>
 
-#include "rules/Battle.h"
+#include "core/GameState.h"
+#include "opponent/CpState.h"
 
 namespace orv {
 
-void ChooseTarget(Battle& b);
-void UpdateScoreMap(Battle& b, Integer X, Integer Y, const std::string& Result);
-void MarkMissArea(Battle& b, Integer X, Integer Y);
-void MarkAdjacentArea(Battle& b, Integer X, Integer Y);
-void CollectOpenCells(Battle& b);
-void CollectFocusCells(Battle& b);
-void PickRandomCandidate(Battle& b);
-void PickWithInsight(Battle& b, Integer Chance1, Integer Chance2);
+// The state gives the random draws and, for the rare look at the real
+// fleet, the player's field; everything else is the computer's own memory.
+void ChooseTarget(GameState& gs, CpState& cp);
+void UpdateScoreMap(CpState& cp, Integer X, Integer Y, const std::string& Result);
+void MarkMissArea(CpState& cp, Integer X, Integer Y);
+void MarkAdjacentArea(CpState& cp, Integer X, Integer Y);
+void CollectOpenCells(CpState& cp);
+void CollectFocusCells(GameState& gs, CpState& cp);
+void PickRandomCandidate(GameState& gs, CpState& cp);
+void PickWithInsight(GameState& gs, CpState& cp, Integer Chance1, Integer Chance2);
 
 }  // namespace orv

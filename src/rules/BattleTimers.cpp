@@ -8,7 +8,7 @@ namespace {
 constexpr int kSlideStep = 40;  // twips per tick while the message slides away
 }
 
-void TimerMsg_Timer(Battle& b) {
+void TimerMsg_Timer(Play& b) {
     GameState& gs = b.gs;
     BattleView& view = b.view;
     if (gs.MsgState == text::kMsgFirst) {
@@ -34,7 +34,7 @@ void TimerMsg_Timer(Battle& b) {
     }
 }
 
-void CharaPicTimer_Timer(Battle& b) {
+void CharaPicTimer_Timer(Play& b) {
     CharaData& chara = b.gs.CharaTable(b.gs.CharaIndex);
     Dec(chara.MsgTicks);
     Dec(chara.FaceTicks);
@@ -44,7 +44,7 @@ void CharaPicTimer_Timer(Battle& b) {
     }
 }
 
-void TimerSnd_Timer(Battle& b) {
+void TimerSnd_Timer(Play& b) {
     if (b.view.SndMode(text::kSndMainBGM) != text::kSndStopped) return;
     b.view.CloseSnd(text::kSndMainBGM);
     b.view.PlaySnd(text::kSndMainBGM);

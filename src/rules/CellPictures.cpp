@@ -14,12 +14,12 @@ int SpriteFor(const std::string& text) {
     return 0;  // the miss sprite, also for anything unknown
 }
 
-void RedrawCell(Battle& b, Integer col, Integer row, const Board& board, Grid grid) {
+void RedrawCell(Play& b, Integer col, Integer row, const Board& board, Grid grid) {
     b.view.SetGridCell(grid, col, row);
     PaintCellPicture(b, grid, col, row, board(col, row));
 }
 
-void PaintCellPicture(Battle& b, Grid grid, Integer col, Integer row, const std::string& text) {
+void PaintCellPicture(Play& b, Grid grid, Integer col, Integer row, const std::string& text) {
     UnitPos pos;
     pos.X = col;
     pos.Y = row;
@@ -30,7 +30,7 @@ void PaintCellPicture(Battle& b, Grid grid, Integer col, Integer row, const std:
     b.view.SetCellPicture(grid, col, row, tile, sprite);
 }
 
-void RevealEnemyUnits(Battle& b) {
+void RevealEnemyUnits(Play& b) {
     const Board& board = b.gs.Board_E;
     for (Integer row = 0; row <= 8; ++row)
         for (Integer col = 0; col <= 18; ++col)

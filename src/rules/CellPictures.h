@@ -3,7 +3,7 @@
 // board text composed over it.
 #include <string>
 
-#include "rules/Battle.h"
+#include "rules/Play.h"
 
 namespace orv {
 
@@ -11,9 +11,9 @@ namespace orv {
 // 2 combat hit, 3 command hit, 4 combat vehicle, 5 command vehicle.
 int SpriteFor(const std::string& text);
 
-void RedrawCell(Battle& b, Integer col, Integer row, const Board& board, Grid grid);
-void PaintCellPicture(Battle& b, Grid grid, Integer col, Integer row, const std::string& text);
+void RedrawCell(Play& b, Integer col, Integer row, const Board& board, Grid grid);
+void PaintCellPicture(Play& b, Grid grid, Integer col, Integer row, const std::string& text);
 // Uncovers the computer's vehicles that were never hit.
-void RevealEnemyUnits(Battle& b);
+void RevealEnemyUnits(Play& b);
 
 }  // namespace orv

@@ -1,9 +1,9 @@
 #include "rules/Deployment.h"
 
+#include "rules/BattleLog.h"
 #include "rules/CellPictures.h"
 #include "rules/Shots.h"
 #include "rules/Texts.h"
-#include "rules/Transcript.h"
 
 namespace orv {
 namespace {
@@ -21,7 +21,7 @@ struct UnitKind {
 };
 
 template <int Hi>
-std::string placeUnit(Battle& b, Grid grid, Board& board, const UnitKind<Hi>& kind) {
+std::string placeUnit(Play& b, Grid grid, Board& board, const UnitKind<Hi>& kind) {
     const Integer col = static_cast<Integer>(b.view.GridCol(grid));
     const Integer row = static_cast<Integer>(b.view.GridRow(grid));
     if (!board(col, row).empty() || kind.count >= kind.limit) return text::kRefused;
@@ -42,14 +42,14 @@ std::string placeUnit(Battle& b, Grid grid, Board& board, const UnitKind<Hi>& ki
 
 }  // namespace
 
-std::string PlaceCommandUnit(Battle& b, Grid grid, Board& board) {
+std::string PlaceCommandUnit(Play& b, Grid grid, Board& board) {
     GameState& gs = b.gs;
     return placeUnit(b, grid, board,
                      UnitKind<2>{gs.SikiCount_M, 3, gs.Siki_M, text::kCommandUnit, gs.SikiColor,
                                  text::kSndMessage, text::kCommandDeployEnd});
 }
 
-std::string PlaceCombatUnit(Battle& b, Grid grid, Board& board) {
+std::string PlaceCombatUnit(Play& b, Grid grid, Board& board) {
     GameState& gs = b.gs;
     return placeUnit(b, grid, board,
                      UnitKind<3>{gs.SenCount_M, 4, gs.Sen_M, text::kCombatUnit, gs.SenColor,

@@ -4,7 +4,7 @@
 
 namespace orv {
 
-void ShowVictoryPicture(Battle& b) {
+void ShowVictoryPicture(Play& b) {
     // Only the first opponent has pictures; any other victory leaves the
     // battle screen open and idle, to be left through its menus.
     if (b.gs.CharaIndex != 0) return;

@@ -3,11 +3,11 @@
 // when it is clicked.
 #include "core/BattleView.h"
 #include "core/GameState.h"
-#include "rules/Battle.h"
+#include "rules/Play.h"
 
 namespace orv {
 
-void ShowVictoryPicture(Battle& b);
+void ShowVictoryPicture(Play& b);
 
 // The screen viewer A leads to: back to the bonus menu, or on to the next
 // stage's battle (StageIndex moves on by one).

@@ -1,6 +1,6 @@
 #include "rules/Reactions.h"
 
-#include "rules/Dispatcher.h"
+#include "rules/MessageLine.h"
 #include "rules/Texts.h"
 
 namespace orv {
@@ -14,12 +14,12 @@ int faceIndex(const std::string& face) {
 
 }  // namespace
 
-void LoadCharaPicture(Battle& b) {
+void LoadCharaPicture(Play& b) {
     b.view.LoadPortrait(b.gs.CharaTable(b.gs.CharaIndex).Portrait);
     b.view.ShowFace(0);
 }
 
-void SetCharaFace(Battle& b, const std::string& Face) {
+void SetCharaFace(Play& b, const std::string& Face) {
     const int index = faceIndex(Face);
     CharaData& chara = b.gs.CharaTable(b.gs.CharaIndex);
     b.view.ShowFace(index);

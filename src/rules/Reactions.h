@@ -2,12 +2,12 @@
 // The opponent's portrait and lines.
 #include <string>
 
-#include "rules/Battle.h"
+#include "rules/Play.h"
 
 namespace orv {
 
-void LoadCharaPicture(Battle& b);
+void LoadCharaPicture(Play& b);
 // "普通", "怒り" or "笑顔" (anything else counts as "普通").
-void SetCharaFace(Battle& b, const std::string& Face);
+void SetCharaFace(Play& b, const std::string& Face);
 
 }  // namespace orv

@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
-#include "opponent/ShotIndicators.h"
+#include "rules/BattleLog.h"
 #include "rules/CellPictures.h"
 #include "rules/Reactions.h"
+#include "rules/ShotIndicators.h"
 #include "rules/Texts.h"
-#include "rules/Transcript.h"
 
 namespace orv {
 namespace {
@@ -23,16 +23,46 @@ bool holdsVehicle(const std::string& cell) {
            cell == text::kCommandUnit || cell == text::kCommandHitMark;
 }
 
-void showRemain(Battle& b, IconRow sen, Integer senCount, IconRow siki, Integer sikiCount) {
+// Each side's counters, icons and words, for the bookkeeping both share.
+struct ShooterBook {
+    Integer GameState::*turnShots;
+    Integer GameState::*shotCount;
+    Integer GameState::*combatLeft;  // the shooter's own: its shots per turn
+    void (*showOwnShots)(Play&);
+    void (*showOtherShots)(Play&);
+    Readout readout;
+    const char* label;
+    const char* side;
+    const char* turn;
+    const char* turnEnd;
+    const char* victory;
+};
+
+// Known when compiled, so each side's bookkeeping costs what it would cost
+// written out by hand.
+template <Shooter who>
+constexpr ShooterBook kBook{};
+template <>
+constexpr ShooterBook kBook<Shooter::Player>{
+    &GameState::PLTurnShots, &GameState::PLShotCount, &GameState::SenCount_M, ShowShotsLeft_M,
+    ShowShotsLeft_E,         Readout::PLShot,         text::kPLShotLabel,     text::kPlayerSide,
+    text::kPlayerTurn,       text::kPlayerTurnEnd,    text::kPlayerVictory};
+template <>
+constexpr ShooterBook kBook<Shooter::Computer>{
+    &GameState::CPTurnShots, &GameState::CPShotCount, &GameState::SenCount_E, ShowShotsLeft_E,
+    ShowShotsLeft_M,         Readout::CPShot,         text::kCPShotLabel,     text::kCpSide,
+    text::kCpTurn,           text::kCpTurnEnd,        text::kCpVictory};
+
+void showRemain(Play& b, IconRow sen, Integer senCount, IconRow siki, Integer sikiCount) {
     for (int i = 0; i <= 3; ++i) b.view.SetIconVisible(sen, i, i < senCount);
     for (int i = 0; i <= 2; ++i) b.view.SetIconVisible(siki, i, i < sikiCount);
 }
 
 }  // namespace
 
-std::string PlayerShot(Battle& b, Grid grid) {
+std::string PlayerShot(Play& b, Grid grid) {
     GameState& gs = b.gs;
-    if (gs.GamePhase != text::kPlayerTurnPhase) return text::kShotRefused;
+    if (gs.GamePhase != text::kPlayerTurn) return text::kShotRefused;
     const Integer col = static_cast<Integer>(b.view.GridCol(grid));
     const Integer row = static_cast<Integer>(b.view.GridRow(grid));
     if (isShotMark(gs.Board_E(col, row))) return text::kShotRefused;
@@ -63,24 +93,34 @@ std::string PlayerShot(Battle& b, Grid grid) {
         SetCharaFace(b, text::kFaceAngry);
     }
 
-    Inc(gs.PLTurnShots);
-    Inc(gs.PLShotCount);
-    ShowShotsLeft_M(b);
-    b.view.SetReadout(Readout::PLShot, std::string(text::kPLShotLabel) + text::kReadoutBreak +
-                                           std::to_string(gs.PLShotCount));
-
-    std::string result = text::kPlayerTurn;
-    if (gs.PLTurnShots >= gs.SenCount_M) {
-        result = text::kPlayerTurnEnd;
-        gs.PLTurnShots = 0;
-        ShowShotsLeft_E(b);
-    }
-    // A win ends the battle even on the last shot of a turn.
-    if (JudgeWin(gs, text::kPlayerSide) == text::kWon) result = text::kPlayerVictory;
-
+    std::string result = CountShot<Shooter::Player>(b);
     RedrawCell(b, col, row, gs.Board_E, grid);
     return result;
 }
+
+template <Shooter who>
+std::string CountShot(Play& b) {
+    constexpr const ShooterBook& book = kBook<who>;
+    GameState& gs = b.gs;
+    Integer& turnShots = gs.*book.turnShots;
+    Inc(turnShots);
+    Inc(gs.*book.shotCount);
+    book.showOwnShots(b);
+    b.view.SetReadout(book.readout, std::string(book.label) + text::kReadoutBreak +
+                                        std::to_string(gs.*book.shotCount));
+
+    std::string result = book.turn;
+    if (turnShots >= gs.*book.combatLeft) {
+        result = book.turnEnd;
+        turnShots = 0;
+        book.showOtherShots(b);
+    }
+    // A win ends the battle even on the last shot of a turn.
+    if (JudgeWin(gs, book.side) == text::kWon) result = book.victory;
+    return result;
+}
+template std::string CountShot<Shooter::Player>(Play& b);
+template std::string CountShot<Shooter::Computer>(Play& b);
 
 std::string JudgeShot(Integer col, Integer row, const Board& board) {
     const std::string& cell = board(col, row);
@@ -106,7 +146,7 @@ void WriteShotMark(Integer col, Integer row, Board& board, const std::string& an
         board(col, row) = text::kCommandHitMark;
 }
 
-void SetCellColor(Battle& b, Integer col, Integer row, Grid grid, Long color) {
+void SetCellColor(Play& b, Integer col, Integer row, Grid grid, Long color) {
     b.view.SetGridCell(grid, col, row);
     b.view.SetCellBackColor(grid, color);
 }
@@ -121,17 +161,17 @@ std::string JudgeWin(const GameState& gs, const std::string& side) {
     return "";
 }
 
-void ShowRemain_E(Battle& b) {
+void ShowRemain_E(Play& b) {
     showRemain(b, IconRow::ImageRemSen_E, b.gs.SenCount_E, IconRow::ImageRemSiki_E,
                b.gs.SikiCount_E);
 }
 
-void ShowRemain_M(Battle& b) {
+void ShowRemain_M(Play& b) {
     showRemain(b, IconRow::ImageRemSen_M, b.gs.SenCount_M, IconRow::ImageRemSiki_M,
                b.gs.SikiCount_M);
 }
 
-void PlayEffect(Battle& b, const std::string& relativePath) {
+void PlayEffect(Play& b, const std::string& relativePath) {
     if (b.view.OptionValue(OptionBox::CheckSE) != 0) return;
     b.view.CloseSnd(relativePath);
     b.view.PlaySnd(relativePath);

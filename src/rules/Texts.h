@@ -10,14 +10,13 @@ inline constexpr const char* kWinCP_Timer = "WinCP_Timer";
 inline constexpr const char* kCP_Win = "CP_Win";
 inline constexpr const char* kPLAYER_Win = "PLAYER_Win";
 
-// Phases.
+// Phases (the player's turn, kPlayerTurn, is among the step results).
 inline constexpr const char* kInitDeploy = "InitDeploy";
 inline constexpr const char* kCommandDeploy = "指令車配置モード";
 inline constexpr const char* kCombatDeploy = "戦闘車配置モード";
-inline constexpr const char* kPlayerTurnPhase = "PLAYER_TURN";
 inline constexpr const char* kCpTurnPhase = "CP_Turn";
 
-// Step results.
+// Step results ("PLAYER_TURN" is the phase of the player's turn too).
 inline constexpr const char* kPlaced = "";
 inline constexpr const char* kRefused = "配置済み";
 inline constexpr const char* kCommandDeployEnd = "指令車配置終了";

@@ -2,7 +2,7 @@
 
 #include <QKeyEvent>
 
-#include "rules/AccessTexts.h"
+#include "screens/AccessTexts.h"
 #include "screens/Clicks.h"
 #include "screens/GameApp.h"
 
@@ -57,12 +57,7 @@ void ACD_Continue::keyPressEvent(QKeyEvent* event) {
 }
 
 void ACD_Continue::Form_Unload(bool& cancel) {
-    GameState& gs = game_.State();
-    if (gs.ScreenSwitching) {
-        gs.ScreenSwitching = kFalse;
-        return;
-    }
-    game_.ConfirmQuit(this, cancel);
+    game_.LeftBySwitch(this, cancel);
 }
 
 }  // namespace orv::ui

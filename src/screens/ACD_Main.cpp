@@ -13,10 +13,10 @@
 #include "platform/MessageBox.h"
 #include "platform/Pictures.h"
 #include "platform/Twips.h"
-#include "rules/AccessTexts.h"
-#include "rules/BattleSetup.h"
+#include "screens/AccessTexts.h"
+#include "battle/BattleSetup.h"
 #include "rules/BattleTimers.h"
-#include "rules/Dispatcher.h"
+#include "battle/Dispatcher.h"
 #include "rules/Texts.h"
 #include "screens/ACD_Sub.h"
 #include "screens/EventLuncher.h"
@@ -214,7 +214,7 @@ void ACD_Main::Form_Unload(bool& cancel) {
 FlexGrid* ACD_Main::KeyboardGrid() const {
     const std::string& phase = battle_.gs.GamePhase;
     if (phase == text::kCommandDeploy || phase == text::kCombatDeploy) return fgM_;
-    if (phase == text::kPlayerTurnPhase) return fgE_;
+    if (phase == text::kPlayerTurn) return fgE_;
     return nullptr;
 }
 

@@ -9,12 +9,12 @@
 #include <array>
 #include <memory>
 
+#include "battle/Battle.h"
 #include "core/BattleView.h"
 #include "platform/Controls.h"
 #include "platform/FlexGrid.h"
 #include "platform/Form.h"
 #include "platform/PictureStrip.h"
-#include "rules/Battle.h"
 
 namespace orv::ui {
 

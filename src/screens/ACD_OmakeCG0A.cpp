@@ -2,9 +2,9 @@
 
 #include <QKeyEvent>
 
-#include "rules/AccessTexts.h"
 #include "rules/Texts.h"
 #include "screens/ACD_Sub.h"
+#include "screens/AccessTexts.h"
 #include "screens/Clicks.h"
 #include "screens/GameApp.h"
 #include "screens/ViewerKeys.h"
@@ -49,14 +49,9 @@ void ACD_OmakeCG0A::TimerSnd_Timer() {
 }
 
 void ACD_OmakeCG0A::Form_Unload(bool& cancel) {
-    GameState& gs = game_.State();
-    if (gs.ScreenSwitching) {
-        gs.ScreenSwitching = kFalse;
-        game_.CloseSnd(text::kSndOmakeBGM);
-        timerSnd_.stop();
-        return;
-    }
-    game_.ConfirmQuit(this, cancel);
+    if (!game_.LeftBySwitch(this, cancel)) return;
+    game_.CloseSnd(text::kSndOmakeBGM);
+    timerSnd_.stop();
 }
 
 }  // namespace orv::ui

@@ -3,9 +3,9 @@
 #include <QKeyEvent>
 #include "platform/Twips.h"
 
-#include "rules/AccessTexts.h"
 #include "rules/Texts.h"
 #include "screens/ACD_Sub.h"
+#include "screens/AccessTexts.h"
 #include "screens/Clicks.h"
 #include "screens/GameApp.h"
 #include "screens/ViewerKeys.h"
@@ -91,15 +91,9 @@ void ACD_OmakeCG0C::Image1_Click() {
 }
 
 void ACD_OmakeCG0C::Form_Unload(bool& cancel) {
-    GameState& gs = game_.State();
-    if (gs.ScreenSwitching) {
-        // The music is not closed here: the screen taking over has closed
-        // every sound on its activation already.
-        gs.ScreenSwitching = kFalse;
-        timerSnd_.stop();
-        return;
-    }
-    game_.ConfirmQuit(this, cancel);
+    // The music is not closed here: the screen taking over has closed every
+    // sound on its activation already.
+    if (game_.LeftBySwitch(this, cancel)) timerSnd_.stop();
 }
 
 }  // namespace orv::ui

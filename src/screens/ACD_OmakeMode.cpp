@@ -4,7 +4,7 @@
 
 #include "platform/FocusRing.h"
 #include "platform/KeyboardChoices.h"
-#include "rules/AccessTexts.h"
+#include "screens/AccessTexts.h"
 #include "screens/GameApp.h"
 
 namespace orv::ui {
@@ -54,12 +54,7 @@ void ACD_OmakeMode::Command_Exit_Click() {
 }
 
 void ACD_OmakeMode::Form_Unload(bool& cancel) {
-    GameState& gs = game_.State();
-    if (gs.ScreenSwitching) {
-        gs.ScreenSwitching = kFalse;
-        return;
-    }
-    game_.ConfirmQuit(this, cancel);
+    game_.LeftBySwitch(this, cancel);
 }
 
 }  // namespace orv::ui

@@ -3,7 +3,7 @@
 #include "platform/FocusRing.h"
 #include "platform/KeyboardChoices.h"
 #include "platform/Program.h"
-#include "rules/AccessTexts.h"
+#include "screens/AccessTexts.h"
 #include "screens/GameApp.h"
 
 namespace orv::ui {

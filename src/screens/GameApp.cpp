@@ -43,6 +43,15 @@ void GameApp::ConfirmQuit(QWidget* parent, bool& cancel) {
     EndProgram(0);
 }
 
+bool GameApp::LeftBySwitch(QWidget* screen, bool& cancel) {
+    if (state_.ScreenSwitching) {
+        state_.ScreenSwitching = kFalse;
+        return true;
+    }
+    ConfirmQuit(screen, cancel);
+    return false;
+}
+
 GameApp::GameApp(std::optional<std::uint32_t> seed) : window_(std::make_unique<GameWindow>()) {
     state_.Rng.Seed(seed ? *seed : UniformRandom::ClockSeed());
 }

@@ -38,6 +38,9 @@ public:
     // The user closed a window (or chose to quit): ask, and on Yes close every
     // sound and end the game; on No set cancel and the screen stays as it was.
     void ConfirmQuit(QWidget* parent, bool& cancel);
+    // The unload of a screen left by SwitchForm passes (true, ScreenSwitching
+    // cleared); any other is the player closing it, asked as ConfirmQuit asks.
+    bool LeftBySwitch(QWidget* screen, bool& cancel);
 
     // The single instance of a screen, created (loaded) on first use.
     Form& FormOf(ScreenId id);

@@ -1,10 +1,10 @@
 #include <set>
 #include <utility>
 
-#include "BattleFixture.h"
+#include "battle/BattleKit.h"
 #include "opponent/ComputerDeployment.h"
 
-namespace orv::testing {
+namespace orv::testkit {
 namespace {
 
 using ComputerDeployment = BattleTest;
@@ -12,7 +12,7 @@ using ComputerDeployment = BattleTest;
 TEST_F(ComputerDeployment, HidesFourCombatAndThreeCommandVehiclesOnSevenCells) {
     for (int round = 0; round < 200; ++round) {
         gs.Board_E(3, 3) = "×空";  // left over from an earlier battle
-        DeployComputer(b);
+        DeployComputer(b.gs);
 
         std::set<std::pair<int, int>> cells;
         for (const UnitPos& u : gs.Sen_E) {
@@ -45,7 +45,7 @@ TEST_F(ComputerDeployment, LayoutIsUniformOverAllCellsCornerIncluded) {
     std::vector<int> counts(171, 0);
     int cornerSen = 0, cornerSiki = 0;
     for (int d = 0; d < kDeployments; ++d) {
-        DeployComputer(b);
+        DeployComputer(b.gs);
         for (const UnitPos& u : gs.Sen_E) ++counts[static_cast<size_t>(u.Y * 19 + u.X)];
         for (const UnitPos& u : gs.Siki_E) ++counts[static_cast<size_t>(u.Y * 19 + u.X)];
         cornerSen += gs.Board_E(0, 0) == "戦";
@@ -91,4 +91,4 @@ TEST_F(ComputerDeployment, TargetingMemoryStartsOverAtEveryBattle) {
 }
 
 }  // namespace
-}  // namespace orv::testing
+}  // namespace orv::testkit

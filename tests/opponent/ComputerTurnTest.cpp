@@ -1,19 +1,19 @@
-#include "BattleFixture.h"
+#include "battle/BattleKit.h"
 #include "opponent/ComputerTurn.h"
-#include "opponent/ShotIndicators.h"
+#include "rules/ShotIndicators.h"
 
-namespace orv::testing {
+namespace orv::testkit {
 namespace {
 
 class ComputerTurn : public BattleTest {
-  protected:
+protected:
     ComputerTurn() {
         // Command vehicles in the top row, combat vehicles in the bottom row;
         // the middle rows are empty water.
         PlacePlayerFleet({{2, 0}, {9, 0}, {16, 0}}, {{1, 8}, {6, 8}, {11, 8}, {16, 8}});
         gs.SenCount_E = 4;
         gs.SikiCount_E = 3;
-        gs.GamePhase = "CP_Turn";
+        gs.GamePhase = text::kCpTurnPhase;
     }
     std::vector<bool> Icons(IconRow row) {
         std::vector<bool> v;
@@ -23,7 +23,7 @@ class ComputerTurn : public BattleTest {
 };
 
 TEST_F(ComputerTurn, MissAndAdjacentAreMarkedColouredAndRemembered) {
-    EXPECT_EQ(ComputerShot(b, 9, 4), "CP_TURN");
+    EXPECT_EQ(ComputerShot(b, b.cp, 9, 4), text::kCpTurn);
     EXPECT_EQ(gs.Board_M(9, 4), "×空");
     EXPECT_EQ(view.fgM.at(9, 4).color, gs.MissColor);
     EXPECT_EQ(view.fgM.at(9, 4).sprite, 0);
@@ -37,7 +37,7 @@ TEST_F(ComputerTurn, MissAndAdjacentAreMarkedColouredAndRemembered) {
     EXPECT_EQ(view.readouts[Readout::CPShot], "CPShot\n\r1");
     EXPECT_TRUE(view.fgE.at(9, 4).color == -1);  // the enemy grid is left alone
 
-    EXPECT_EQ(ComputerShot(b, 5, 7), "CP_TURN");  // next to (6, 8)
+    EXPECT_EQ(ComputerShot(b, b.cp, 5, 7), text::kCpTurn);  // next to (6, 8)
     EXPECT_EQ(gs.Board_M(5, 7), "▲隣");
     EXPECT_EQ(view.fgM.at(5, 7).color, gs.AdjacentColor);
     EXPECT_EQ(view.fgM.at(5, 7).sprite, 1);
@@ -49,8 +49,8 @@ TEST_F(ComputerTurn, MissAndAdjacentAreMarkedColouredAndRemembered) {
     EXPECT_EQ(view.readouts[Readout::CPShot], "CPShot\n\r2");
 
     b.cp.CpStrategy = "最後に見つけた▲に集中";
-    ComputerShot(b, 12, 3);
-    ComputerShot(b, 3, 3);
+    ComputerShot(b, b.cp, 12, 3);
+    ComputerShot(b, b.cp, 3, 3);
     EXPECT_EQ(b.cp.FocusMissCount, 2);
     EXPECT_EQ(b.cp.LastAdjShot, 1);  // a miss leaves the pending ▲ alone
 }
@@ -60,7 +60,7 @@ TEST_F(ComputerTurn, HitsTakeTheVehicleOutAndEndThePendingAdjacent) {
     b.cp.LastAdjShot = 4;
     b.cp.LastSenHitShot = 0;
 
-    EXPECT_EQ(ComputerShot(b, 6, 8), "CP_TURN");
+    EXPECT_EQ(ComputerShot(b, b.cp, 6, 8), text::kCpTurn);
     EXPECT_EQ(gs.Board_M(6, 8), "★戦");
     EXPECT_EQ(view.fgM.at(6, 8).color, gs.SenColor);
     EXPECT_EQ(view.fgM.at(6, 8).sprite, 2);
@@ -78,7 +78,7 @@ TEST_F(ComputerTurn, HitsTakeTheVehicleOutAndEndThePendingAdjacent) {
     EXPECT_EQ(view.sounds.back(), "play \\snd\\戦闘車.WAV");
 
     b.cp.LastAdjShot = 7;
-    EXPECT_EQ(ComputerShot(b, 9, 0), "CP_TURN");
+    EXPECT_EQ(ComputerShot(b, b.cp, 9, 0), text::kCpTurn);
     EXPECT_EQ(gs.Board_M(9, 0), "●指");
     EXPECT_EQ(view.fgM.at(9, 0).color, gs.SikiColor);
     EXPECT_EQ(gs.Siki_M(1).Alive, kFalse);
@@ -92,10 +92,10 @@ TEST_F(ComputerTurn, HitsTakeTheVehicleOutAndEndThePendingAdjacent) {
 
 TEST_F(ComputerTurn, TurnLastsAsManyShotsAsTheComputerHasCombatVehicles) {
     gs.SenCount_E = 3;
-    EXPECT_EQ(ComputerShot(b, 3, 3), "CP_TURN");
+    EXPECT_EQ(ComputerShot(b, b.cp, 3, 3), text::kCpTurn);
     EXPECT_EQ(Icons(IconRow::ImageRemShot_E), (std::vector<bool>{true, true, false, false}));
-    EXPECT_EQ(ComputerShot(b, 9, 3), "CP_TURN");
-    EXPECT_EQ(ComputerShot(b, 15, 3), "CP_TURN終了");
+    EXPECT_EQ(ComputerShot(b, b.cp, 9, 3), text::kCpTurn);
+    EXPECT_EQ(ComputerShot(b, b.cp, 15, 3), text::kCpTurnEnd);
     EXPECT_EQ(gs.CPTurnShots, 0);
     EXPECT_EQ(gs.CPShotCount, 3);
     EXPECT_EQ(Icons(IconRow::ImageRemShot_E), (std::vector<bool>(4, false)));
@@ -103,24 +103,24 @@ TEST_F(ComputerTurn, TurnLastsAsManyShotsAsTheComputerHasCombatVehicles) {
 }
 
 TEST_F(ComputerTurn, SecondHitOfAKindWinsEvenMidTurn) {
-    EXPECT_EQ(ComputerShot(b, 2, 0), "CP_TURN");
-    EXPECT_EQ(ComputerShot(b, 16, 0), "ＣＰ勝利");
+    EXPECT_EQ(ComputerShot(b, b.cp, 2, 0), text::kCpTurn);
+    EXPECT_EQ(ComputerShot(b, b.cp, 16, 0), "ＣＰ勝利");
     EXPECT_EQ(gs.CPTurnShots, 2);  // the turn was not over
     EXPECT_EQ(gs.SikiCount_M, 1);
     EXPECT_EQ(gs.Board_M(16, 0), "●指");
     EXPECT_EQ(view.fgM.at(16, 0).sprite, 3);
     // The dispatcher, not the shot, ends the battle.
     EXPECT_TRUE(view.raised.empty());
-    EXPECT_EQ(gs.GamePhase, "CP_Turn");
+    EXPECT_EQ(gs.GamePhase, text::kCpTurnPhase);
 }
 
 TEST_F(ComputerTurn, LastShotOfTheTurnThatAlsoWinsStillClosesTheTurn) {
     gs.PLTurnShots = 0;
-    ComputerShot(b, 1, 8);
-    ComputerShot(b, 4, 4);
-    ComputerShot(b, 12, 4);
+    ComputerShot(b, b.cp, 1, 8);
+    ComputerShot(b, b.cp, 4, 4);
+    ComputerShot(b, b.cp, 12, 4);
     ASSERT_EQ(gs.CPTurnShots, 3);
-    EXPECT_EQ(ComputerShot(b, 11, 8), "ＣＰ勝利");
+    EXPECT_EQ(ComputerShot(b, b.cp, 11, 8), "ＣＰ勝利");
     EXPECT_EQ(gs.CPTurnShots, 0);
     EXPECT_EQ(gs.SenCount_M, 2);
     EXPECT_EQ(Icons(IconRow::ImageRemShot_P), (std::vector<bool>{true, true, false, false}));
@@ -128,9 +128,9 @@ TEST_F(ComputerTurn, LastShotOfTheTurnThatAlsoWinsStillClosesTheTurn) {
 
 TEST_F(ComputerTurn, SoundEffectsOffChangesNothingButTheSound) {
     view.options[static_cast<size_t>(OptionBox::CheckSE)] = 1;
-    ComputerShot(b, 9, 4);
-    ComputerShot(b, 5, 7);
-    ComputerShot(b, 6, 8);
+    ComputerShot(b, b.cp, 9, 4);
+    ComputerShot(b, b.cp, 5, 7);
+    ComputerShot(b, b.cp, 6, 8);
     EXPECT_TRUE(view.sounds.empty());
     EXPECT_EQ(gs.Board_M(6, 8), "★戦");
     EXPECT_EQ(gs.SenCount_M, 3);
@@ -162,4 +162,4 @@ TEST_F(ComputerTurn, ShotIconsShowTheShotsLeftFromTheLowestIndex) {
 }
 
 }  // namespace
-}  // namespace orv::testing
+}  // namespace orv::testkit

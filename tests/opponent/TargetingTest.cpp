@@ -1,17 +1,17 @@
 #include <map>
 #include <utility>
 
-#include "BattleFixture.h"
+#include "battle/BattleKit.h"
 #include "opponent/ComputerTurn.h"
 #include "opponent/Targeting.h"
 
-namespace orv::testing {
+namespace orv::testkit {
 namespace {
 
 using Cell = std::pair<int, int>;
 
 class Targeting : public BattleTest {
-  protected:
+protected:
     Cell Target() const { return {b.cp.TargetX, b.cp.TargetY}; }
 
     // Runs `decide` many times from the same memory and counts the targets.
@@ -42,13 +42,13 @@ class Targeting : public BattleTest {
     }
 
     void Adjacent(int x, int y) {
-        UpdateScoreMap(b, static_cast<Integer>(x), static_cast<Integer>(y), "隣接");
+        UpdateScoreMap(b.cp, static_cast<Integer>(x), static_cast<Integer>(y), "隣接");
         b.cp.LastAdjShot = gs.CPShotCount;
         b.cp.LastAdjX = static_cast<Integer>(x);
         b.cp.LastAdjY = static_cast<Integer>(y);
     }
     void Miss(int x, int y) {
-        UpdateScoreMap(b, static_cast<Integer>(x), static_cast<Integer>(y), "ハズレ");
+        UpdateScoreMap(b.cp, static_cast<Integer>(x), static_cast<Integer>(y), "ハズレ");
     }
     std::vector<Cell> CandidateCells() const {
         std::vector<Cell> cells;
@@ -103,8 +103,8 @@ TEST_F(Targeting, AdjacentAnswersRaiseOpenNeighboursAndRuleOutTheirOwnCell) {
 
     // A hit rules out its own cell and nothing else.
     const int before = RuledOutCount();
-    UpdateScoreMap(b, 6, 5, "戦闘車ヒット");
-    UpdateScoreMap(b, 0, 0, "指令車ヒット");
+    UpdateScoreMap(b.cp, 6, 5, "戦闘車ヒット");
+    UpdateScoreMap(b.cp, 0, 0, "指令車ヒット");
     EXPECT_EQ(b.cp.Score(6, 5), -1);
     EXPECT_EQ(b.cp.Score(0, 0), -1);
     EXPECT_EQ(b.cp.Score(1, 1), 0);
@@ -115,26 +115,26 @@ TEST_F(Targeting, AdjacentAnswersRaiseOpenNeighboursAndRuleOutTheirOwnCell) {
 TEST_F(Targeting, FocusWindowOffersOnlyTheBestCellsAndPicksAmongThemUniformly) {
     Adjacent(5, 4);
     Adjacent(6, 4);
-    CollectFocusCells(b);
+    CollectFocusCells(b.gs, b.cp);
     EXPECT_EQ(b.cp.BestScore, 2);
     const std::vector<Cell> best{{5, 3}, {6, 3}, {5, 5}, {6, 5}};  // row order
     EXPECT_EQ(CandidateCells(), best);
 
     constexpr int kRuns = 4000;
-    const auto seen = Targets(kRuns, [&] { PickRandomCandidate(b); });
+    const auto seen = Targets(kRuns, [&] { PickRandomCandidate(b.gs, b.cp); });
     EXPECT_EQ(seen.size(), best.size());
     ExpectUniform(seen, best, kRuns);
 
     // Cut at the corner: three cells.
     InitCpTargeting(b.cp);
     Adjacent(0, 0);
-    CollectFocusCells(b);
+    CollectFocusCells(b.gs, b.cp);
     EXPECT_EQ(CandidateCells(), (std::vector<Cell>{{1, 0}, {0, 1}, {1, 1}}));
 }
 
 TEST_F(Targeting, WithoutUsableEvidenceEveryOpenCellIsACandidate) {
-    Miss(0, 0);            // (0,0), (1,0), (0,1), (1,1)
-    CollectFocusCells(b);  // no ▲ pending
+    Miss(0, 0);                     // (0,0), (1,0), (0,1), (1,1)
+    CollectFocusCells(b.gs, b.cp);  // no ▲ pending
     auto cells = CandidateCells();
     ASSERT_EQ(cells.size(), 167u);
     EXPECT_EQ(cells.front(), (Cell{2, 0}));
@@ -146,7 +146,7 @@ TEST_F(Targeting, WithoutUsableEvidenceEveryOpenCellIsACandidate) {
     Adjacent(5, 4);
     Miss(4, 4);
     Miss(6, 4);
-    CollectFocusCells(b);
+    CollectFocusCells(b.gs, b.cp);
     cells = CandidateCells();
     EXPECT_EQ(cells.size(), 171u - 4u - 15u);
     for (const Cell& c : cells) EXPECT_NE(b.cp.Score(c.first, c.second), -1);
@@ -163,7 +163,7 @@ TEST_F(Targeting, WithNoPendingAdjacentBothHuntingStrategiesFireAtRandomOpenCell
     for (const char* strategy : {"▲全般攻撃", "最後に見つけた▲に集中"}) {
         b.cp.CpStrategy = strategy;
         constexpr int kRuns = 3000;
-        const auto seen = Targets(kRuns, [&] { ChooseTarget(b); });
+        const auto seen = Targets(kRuns, [&] { ChooseTarget(b.gs, b.cp); });
         EXPECT_EQ(seen.size(), open.size()) << strategy;
         ExpectUniform(seen, open, kRuns);
     }
@@ -175,7 +175,7 @@ TEST_F(Targeting, GeneralAttackTurnsSporadicNinetyOneTimesInHundredAndOneNearAHi
     const CpState saved = b.cp;
     for (int i = 0; i < kRuns; ++i) {
         b.cp = saved;
-        ChooseTarget(b);
+        ChooseTarget(b.gs, b.cp);
         sporadic += b.cp.CpStrategy == "散発";
     }
     const double q = 91.0 / 101.0;
@@ -186,7 +186,7 @@ TEST_F(Targeting, GeneralAttackTurnsSporadicNinetyOneTimesInHundredAndOneNearAHi
     b.cp = saved;
     b.cp.LastSenHitShot = 2;
     for (int i = 0; i < 200; ++i) {
-        ChooseTarget(b);
+        ChooseTarget(b.gs, b.cp);
         ASSERT_EQ(b.cp.CpStrategy, "▲全般攻撃");
     }
     // Nine shots after it the draw is back.
@@ -194,7 +194,7 @@ TEST_F(Targeting, GeneralAttackTurnsSporadicNinetyOneTimesInHundredAndOneNearAHi
     int turned = 0;
     for (int i = 0; i < 200; ++i) {
         b.cp.CpStrategy = "▲全般攻撃";
-        ChooseTarget(b);
+        ChooseTarget(b.gs, b.cp);
         turned += b.cp.CpStrategy == "散発";
     }
     EXPECT_GT(turned, 150);
@@ -214,7 +214,7 @@ TEST_F(Targeting, StrongEvidenceSometimesForcesTwoRandomShots) {
     int forced = 0;
     for (int i = 0; i < kRuns; ++i) {
         b.cp = saved;
-        CollectFocusCells(b);
+        CollectFocusCells(b.gs, b.cp);
         if (b.cp.CpStrategy == "強制散発") {
             ++forced;
             ASSERT_EQ(b.cp.CandidateCount, 171 - 4);
@@ -230,10 +230,10 @@ TEST_F(Targeting, StrongEvidenceSometimesForcesTwoRandomShots) {
     // after that returns to the pending ▲.
     b.cp = saved;
     b.cp.CpStrategy = "強制散発";
-    ChooseTarget(b);
+    ChooseTarget(b.gs, b.cp);
     EXPECT_EQ(b.cp.CpStrategy, "散発");
     EXPECT_NE(b.cp.Score(b.cp.TargetX, b.cp.TargetY), -1);
-    ChooseTarget(b);
+    ChooseTarget(b.gs, b.cp);
     EXPECT_TRUE(b.cp.CpStrategy == "最後に見つけた▲に集中" || b.cp.CpStrategy == "強制散発");
 
     // Evidence of 3 never forces anything.
@@ -242,7 +242,7 @@ TEST_F(Targeting, StrongEvidenceSometimesForcesTwoRandomShots) {
     Adjacent(6, 3);
     Adjacent(4, 5);
     for (int i = 0; i < 300; ++i) {
-        CollectFocusCells(b);
+        CollectFocusCells(b.gs, b.cp);
         ASSERT_EQ(b.cp.CpStrategy, "▲全般攻撃");
         ASSERT_EQ(b.cp.BestScore, 3);
     }
@@ -253,7 +253,7 @@ TEST_F(Targeting, AfterTheFirstFocusMissFocusedAndRandomShotsAlternate) {
     b.cp.CpStrategy = "最後に見つけた▲に集中";
     b.cp.FocusMissCount = 1;
     for (int i = 0; i < 10; ++i) {
-        ChooseTarget(b);
+        ChooseTarget(b.gs, b.cp);
         EXPECT_EQ(b.cp.CpStrategy, i % 2 == 0 ? "散発" : "最後に見つけた▲に集中") << i;
     }
     // Raised by every fallback and never set back.
@@ -266,7 +266,7 @@ TEST_F(Targeting, WorkedHuntAroundOneAdjacentAnswer) {
     PlacePlayerFleet({{15, 0}, {17, 0}, {0, 8}}, {{6, 5}, {15, 8}, {17, 8}, {17, 4}});
     b.cp.CpStrategy = "散発";
     gs.SenCount_E = 4;
-    ASSERT_EQ(ComputerShot(b, 5, 4), "CP_TURN");
+    ASSERT_EQ(ComputerShot(b, b.cp, 5, 4), text::kCpTurn);
     ASSERT_EQ(gs.Board_M(5, 4), "▲隣");
 
     const std::vector<Cell> eight{{4, 3}, {5, 3}, {6, 3}, {4, 4}, {6, 4}, {4, 5}, {5, 5}, {6, 5}};
@@ -275,7 +275,7 @@ TEST_F(Targeting, WorkedHuntAroundOneAdjacentAnswer) {
 
     constexpr int kRuns = 4000;
     const auto seen = Targets(kRuns, [&] {
-        ChooseTarget(b);
+        ChooseTarget(b.gs, b.cp);
         ASSERT_EQ(b.cp.CpStrategy, "最後に見つけた▲に集中");
     });
     int inWindow = 0;
@@ -284,7 +284,7 @@ TEST_F(Targeting, WorkedHuntAroundOneAdjacentAnswer) {
     ExpectUniform(seen, eight, kRuns);
 
     b.cp.CpStrategy = "最後に見つけた▲に集中";
-    ASSERT_EQ(ComputerShot(b, 4, 3), "CP_TURN");
+    ASSERT_EQ(ComputerShot(b, b.cp, 4, 3), text::kCpTurn);
     ASSERT_EQ(gs.Board_M(4, 3), "×空");
     EXPECT_EQ(b.cp.FocusMissCount, 1);
     for (int y = 2; y <= 4; ++y)
@@ -292,12 +292,12 @@ TEST_F(Targeting, WorkedHuntAroundOneAdjacentAnswer) {
     const std::vector<Cell> five{{6, 3}, {6, 4}, {4, 5}, {5, 5}, {6, 5}};
     for (const Cell& c : five) EXPECT_EQ(b.cp.Score(c.first, c.second), 1);
 
-    ChooseTarget(b);
+    ChooseTarget(b.gs, b.cp);
     EXPECT_EQ(b.cp.CpStrategy, "散発");
     EXPECT_EQ(b.cp.FocusMissCount, 2);
 
     // Pretend the random shot went far away, then look at the next focus.
-    const auto next = Targets(kRuns, [&] { ChooseTarget(b); });
+    const auto next = Targets(kRuns, [&] { ChooseTarget(b.gs, b.cp); });
     int inFive = 0;
     for (const Cell& c : five) inFive += next.count(c) ? next.at(c) : 0;
     EXPECT_GT(inFive, kRuns * 95 / 100);
@@ -309,19 +309,19 @@ TEST_F(Targeting, InsightGoesForALivingVehicleNextToAnAdjacentMark) {
     PlacePlayerFleet({{10, 4}, {2, 2}, {16, 7}}, {{12, 5}, {3, 7}, {8, 0}, {0, 4}});
     gs.Board_M(11, 5) = "▲隣";  // next to command 0 and combat 0
     b.cp.Score(11, 5) = -1;
-    CollectOpenCells(b);
+    CollectOpenCells(b.cp);
 
     constexpr int kRuns = 2000;
-    auto seen = Targets(kRuns, [&] { PickWithInsight(b, 1, 2); });
+    auto seen = Targets(kRuns, [&] { PickWithInsight(b.gs, b.cp, 1, 2); });
     EXPECT_GT(Hits(seen, 10, 4), kRuns * 90 / 100);  // the command vehicle first
     EXPECT_LT(Hits(seen, 12, 5), kRuns * 2 / 100);
 
     gs.Siki_M(0).Alive = kFalse;  // destroyed ones do not count
-    seen = Targets(kRuns, [&] { PickWithInsight(b, 1, 2); });
+    seen = Targets(kRuns, [&] { PickWithInsight(b.gs, b.cp, 1, 2); });
     EXPECT_GT(Hits(seen, 12, 5), kRuns * 90 / 100);
 
     gs.Sen_M(0).Alive = kFalse;  // neither: a random open cell
-    seen = Targets(kRuns, [&] { PickWithInsight(b, 1, 2); });
+    seen = Targets(kRuns, [&] { PickWithInsight(b.gs, b.cp, 1, 2); });
     EXPECT_GT(seen.size(), 100u);
     EXPECT_LT(Hits(seen, 12, 5) + Hits(seen, 10, 4), kRuns * 5 / 100);
 }
@@ -333,16 +333,16 @@ TEST_F(Targeting, InsightRetriesStopAtTheFirstCellHoldingAVehicle) {
         for (int x = 0; x <= 18; ++x) b.cp.Score(x, y) = -1;
     b.cp.Score(10, 4) = 0;  // the vehicle
     b.cp.Score(2, 7) = 0;   // an empty cell
-    CollectOpenCells(b);
+    CollectOpenCells(b.cp);
 
     // Both retries always fire: the vehicle is kept when a draw finds it
     // (1/2 + 1/4 + 1/8), and an empty last draw replaces it.
     constexpr int kRuns = 4000;
-    auto seen = Targets(kRuns, [&] { PickWithInsight(b, 100, 100); });
+    auto seen = Targets(kRuns, [&] { PickWithInsight(b.gs, b.cp, 100, 100); });
     const double q = 7.0 / 8.0;
     EXPECT_NEAR(Hits(seen, 10, 4), kRuns * q, 5 * std::sqrt(kRuns * q * (1 - q)));
     EXPECT_EQ(Hits(seen, 10, 4) + Hits(seen, 2, 7), kRuns);
 }
 
 }  // namespace
-}  // namespace orv::testing
+}  // namespace orv::testkit

@@ -1,9 +1,10 @@
 // Cell pictures, the opponent's face and the three screen timers.
 #include <gtest/gtest.h>
 
-#include "RulesKit.h"
+#include "battle/BattleKit.h"
 #include "rules/BattleTimers.h"
 #include "rules/CellPictures.h"
+#include "rules/MessageLine.h"
 #include "rules/Reactions.h"
 
 namespace orv {

@@ -1,7 +1,7 @@
 // Judging, marking and counting shots; the rules' corner cases.
 #include <gtest/gtest.h>
 
-#include "RulesKit.h"
+#include "battle/BattleKit.h"
 #include "rules/Shots.h"
 
 namespace orv {
@@ -70,7 +70,7 @@ TEST(WriteShotMark, EachAnswerLeavesItsMarkerAndOthersNothing) {
     WriteShotMark(3, 0, b, "ハズレ");
     EXPECT_EQ(b(3, 0), "×空");
     b(4, 0) = "指";
-    WriteShotMark(4, 0, b, "攻撃入力ＮＧ");
+    WriteShotMark(4, 0, b, text::kShotRefused);
     EXPECT_EQ(b(4, 0), "指");
 }
 
@@ -121,7 +121,7 @@ TEST(PlayerShot, EachAnswerWithEffectsOnAndOff) {
             k.view.sounds.clear();
             k.view.options[0] = effectsOff;
             k.view.Click(Grid::FG_E, c.col, c.row);
-            EXPECT_EQ(PlayerShot(k.b, Grid::FG_E), "PLAYER_TURN");
+            EXPECT_EQ(PlayerShot(k.b, Grid::FG_E), text::kPlayerTurn);
 
             const std::vector<std::string> expected =
                 effectsOff ? std::vector<std::string>{}
@@ -169,7 +169,7 @@ TEST(PlayerShot, RefusalsCostNothing) {
     k.SetEnemyFleet();
     // Not the player's turn: refused even with a cell to fire at.
     k.view.Click(Grid::FG_E, 0, 0);
-    EXPECT_EQ(PlayerShot(k.b, Grid::FG_E), "攻撃入力ＮＧ");
+    EXPECT_EQ(PlayerShot(k.b, Grid::FG_E), text::kShotRefused);
     k.DeployPlayer();
 
     k.ClickE(0, 4);  // miss
@@ -181,14 +181,14 @@ TEST(PlayerShot, RefusalsCostNothing) {
     const std::string face = std::to_string(k.view.face);
     for (auto [c, r] : testkit::CellList{{0, 4}, {3, 3}, {2, 6}, {9, 0}}) {
         k.view.Click(Grid::FG_E, c, r);
-        EXPECT_EQ(PlayerShot(k.b, Grid::FG_E), "攻撃入力ＮＧ") << c << "," << r;
+        EXPECT_EQ(PlayerShot(k.b, Grid::FG_E), text::kShotRefused) << c << "," << r;
     }
     EXPECT_EQ(k.gs.PLTurnShots, 3);
     EXPECT_EQ(k.gs.PLShotCount, 3);
     EXPECT_EQ(k.gs.SenCount_E, 3);
     EXPECT_TRUE(k.view.sounds.empty());
     EXPECT_EQ(k.view.readouts[Readout::PLShot], "PLShot\n\r3");
-    EXPECT_EQ(k.gs.GamePhase, t::kPlayerTurnPhase);
+    EXPECT_EQ(k.gs.GamePhase, t::kPlayerTurn);
 }
 
 TEST(PlayerShot, TurnLengthFollowsTheOwnCombatVehicles) {
@@ -197,10 +197,10 @@ TEST(PlayerShot, TurnLengthFollowsTheOwnCombatVehicles) {
     k.DeployPlayer();
     for (int i = 0; i < 3; ++i) {
         k.view.Click(Grid::FG_E, i, 0);
-        EXPECT_EQ(PlayerShot(k.b, Grid::FG_E), "PLAYER_TURN");
+        EXPECT_EQ(PlayerShot(k.b, Grid::FG_E), text::kPlayerTurn);
     }
     k.view.Click(Grid::FG_E, 3, 0);
-    EXPECT_EQ(PlayerShot(k.b, Grid::FG_E), "PLAYER_TURN終了");
+    EXPECT_EQ(PlayerShot(k.b, Grid::FG_E), text::kPlayerTurnEnd);
     EXPECT_EQ(k.gs.PLTurnShots, 0);
     for (int i = 0; i < 4; ++i) {
         EXPECT_FALSE(k.view.IconVisible(IconRow::ImageRemShot_P, i));
@@ -210,10 +210,10 @@ TEST(PlayerShot, TurnLengthFollowsTheOwnCombatVehicles) {
     k.gs.SenCount_M = 3;  // the computer has destroyed one
     for (int i = 4; i < 6; ++i) {
         k.view.Click(Grid::FG_E, i, 0);
-        EXPECT_EQ(PlayerShot(k.b, Grid::FG_E), "PLAYER_TURN");
+        EXPECT_EQ(PlayerShot(k.b, Grid::FG_E), text::kPlayerTurn);
     }
     k.view.Click(Grid::FG_E, 6, 0);
-    EXPECT_EQ(PlayerShot(k.b, Grid::FG_E), "PLAYER_TURN終了");
+    EXPECT_EQ(PlayerShot(k.b, Grid::FG_E), text::kPlayerTurnEnd);
     EXPECT_EQ(k.gs.PLShotCount, 7);
 }
 

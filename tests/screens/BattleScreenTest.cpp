@@ -1,27 +1,17 @@
 // The battle screen: grid set-up, pictures of cells, routing of clicks and
 // ticks into the engine, and the end of a battle.
 #include <QLabel>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include "platform/GameFiles.h"
-#include "platform/MessageBox.h"
 #include "platform/Pictures.h"
 #include "platform/Twips.h"
 #include "rules/Texts.h"
 #include "screens/ACD_Main.h"
 #include "screens/ACD_Sub.h"
-#include "screens/GameApp.h"
+#include "screens/FlowKit.h"
 
-// A settings file of the test's own, so a Pelmo.ini left beside the binary
-// by a player never changes what the test sees.
-static std::string scratchSettings() {
-    static QTemporaryDir dir;
-    return (dir.path() + QStringLiteral("/Pelmo.ini")).toStdString();
-}
-
-using namespace orv;
-using namespace orv::ui;
+using namespace orv::testkit;
 
 namespace {
 
@@ -43,22 +33,15 @@ QPoint findOnBoard(const Board& b, const char* text) {
 class BattleScreenTest : public QObject {
     Q_OBJECT
 private:
-    QStringList boxes;
+    Boxes boxes;
+    Sounds sounds;
 
 private slots:
-    void init() {
-        boxes.clear();
-        SetBoxResponder([this](const QString& text, const QString& title, BoxButtons) {
-            boxes << title + "|" + text;
-            return BoxAnswer::Ok;
-        });
-    }
-    void cleanup() { SetBoxResponder({}); }
+    void init() { InstallRecorders(boxes, sounds); }
+    void cleanup() { RemoveRecorders(); }
 
     void gridsAreSetUpWithTheirFieldPictures() {
-        GameApp game(7);
-        game.UseSettingsFile(scratchSettings());
-        game.Main();
+        StartedGame game(7);
         game.OpenBattleScreen();
         ACD_Main* main = game.Main_();
         QVERIFY(main && main->isVisible());
@@ -95,7 +78,7 @@ private slots:
         // The battle screen opens where the title stood, at stage 1.
         QCOMPARE(main->Top(), game.Sub().Top());
         QCOMPARE(main->Left(), game.Sub().Left());
-        QCOMPARE(main->Engine().gs.GamePhase, std::string("InitDeploy"));
+        QCOMPARE(main->Engine().gs.GamePhase, std::string(text::kInitDeploy));
         QCOMPARE(main->Widgets().As<QLabel>("StageNo")->text(), QStringLiteral("Stage 1"));
         QCOMPARE(main->Widgets().As<QLabel>("CharaNo")->text(), QStringLiteral("CharaNo \n\r0"));
         QVERIFY(main->CpTurn().isActive());
@@ -107,18 +90,16 @@ private slots:
     }
 
     void clicksAndTicksPlayABattle() {
-        GameApp game(11);
-        game.UseSettingsFile(scratchSettings());
-        game.Main();
+        StartedGame game(11);
         game.OpenBattleScreen();
         ACD_Main* main = game.Main_();
         GameState& gs = main->Engine().gs;
 
         clickCell(main->FG_M(), 0, 0);  // before the first tick: nothing
         QCOMPARE(gs.SikiCount_M, Integer(0));
-        QCOMPARE(gs.EventName, std::string("FG_M_Click"));
+        QCOMPARE(gs.EventName, std::string(text::kFG_M_Click));
 
-        QTRY_COMPARE_WITH_TIMEOUT(gs.GamePhase, std::string("指令車配置モード"), 2000);
+        QTRY_COMPARE_WITH_TIMEOUT(gs.GamePhase, std::string(text::kCommandDeploy), 2000);
         QVERIFY(main->Label_Command()->isVisible());
         QCOMPARE(main->Label_Command()->text(),
                  QStringLiteral("指令ユニットを配置してください  残り 3機"));
@@ -128,7 +109,7 @@ private slots:
                  QStringLiteral("攻撃ユニットを配置してください  残り 4機"));
         QCOMPARE(main->FG_M()->CellBackColorAt(0, 0), gs.SikiColor);
         for (int c = 0; c < 4; ++c) clickCell(main->FG_M(), c, 8);
-        QCOMPARE(gs.GamePhase, std::string("PLAYER_TURN"));
+        QCOMPARE(gs.GamePhase, std::string(text::kPlayerTurn));
         QVERIFY(!main->Label_Command()->isVisible());
         QCOMPARE(main->Label_Msg()->text(), QStringLiteral("ゲームスタート"));
         QCOMPARE(main->FG_M()->CellBackColorAt(3, 8), gs.SenColor);
@@ -145,35 +126,29 @@ private slots:
         // Surrender: the defeat box, then the battle screen leaves for the continue screen.
         QPointer<ACD_Main> guard(main);
         main->Surrender_Click();
-        QCOMPARE(boxes.last(), QStringLiteral("戦闘結果|You Lose"));
+        QCOMPARE(boxes.seen.last(), QStringLiteral("戦闘結果|You Lose"));
         QTRY_VERIFY(guard.isNull());
         QVERIFY(game.FormOf(ScreenId::ACD_Continue).isVisible());
     }
 
     void menusAskBeforeQuittingAndReturnToTheTitleWhereTheBattleStood() {
-        GameApp game(5);
-        game.UseSettingsFile(scratchSettings());
-        game.Main();
+        StartedGame game(5);
         game.OpenBattleScreen();
         QPointer<ACD_Main> main = game.Main_();
         main->SetTop(3000);
         main->SetLeft(1500);
 
         // "No" to the quit question keeps the battle as it was, clock running.
-        SetBoxResponder([this](const QString& text, const QString& title, BoxButtons buttons) {
-            boxes << title + "|" + text;
-            return buttons == BoxButtons::YesNo ? BoxAnswer::No : BoxAnswer::Ok;
-        });
         main->EndGame_Click();
-        QCOMPARE(boxes.last(), QStringLiteral("確認|終了してよろしいですか？"));
+        QCOMPARE(boxes.seen.last(), kQuestion);
         main->window()->close();  // the window's close box asks the same
-        QCOMPARE(boxes.size(), 2);
+        QCOMPARE(boxes.seen.size(), 2);
         QVERIFY(main && main->isVisible());
         QVERIFY(main->CpTurn().isActive());
 
         // Back to the title: no question, the title where the battle stood.
         main->RetTitle_Click();
-        QCOMPARE(boxes.size(), 2);
+        QCOMPARE(boxes.seen.size(), 2);
         QTRY_VERIFY(main.isNull());
         QVERIFY(game.Sub().isVisible());
         QCOMPARE(game.Sub().Top(), 3000);
@@ -182,9 +157,7 @@ private slots:
     }
 
     void messageLineSlidesInTwips() {
-        GameApp game(3);
-        game.UseSettingsFile(scratchSettings());
-        game.Main();
+        StartedGame game(3);
         game.OpenBattleScreen();
         ACD_Main* main = game.Main_();
         main->SetMsgTop(4400);

@@ -3,18 +3,15 @@
 #include <QLabel>
 #include <QtTest>
 
-#include "platform/MessageBox.h"
 #include "platform/Pictures.h"
 #include "platform/Twips.h"
-#include "rules/Dispatcher.h"
+#include "rules/MessageLine.h"
 #include "rules/Reactions.h"
 #include "screens/ACD_Main.h"
 #include "screens/ACD_Sub.h"
-#include "screens/GameApp.h"
-#include "sound/SndModule.h"
+#include "screens/FlowKit.h"
 
-using namespace orv;
-using namespace orv::ui;
+using namespace orv::testkit;
 
 namespace {
 
@@ -31,28 +28,12 @@ QImage shownFace(ACD_Main* main) {
 class BattleTimersTest : public QObject {
     Q_OBJECT
 private:
-    QStringList commands;
-    QString modeAnswer = QStringLiteral("playing");
+    Boxes boxes;
+    Sounds sounds;
 
 private slots:
-    void init() {
-        commands.clear();
-        sound::SetMciBackend([this](const std::string& command, char* ret, std::uint32_t len, std::uintptr_t) {
-            commands << QString::fromStdString(command);
-            if (ret && len > 0) {
-                const QByteArray a = modeAnswer.toUtf8();
-                const auto n = std::min<std::uint32_t>(len - 1, static_cast<std::uint32_t>(a.size()));
-                std::memcpy(ret, a.constData(), n);
-                ret[n] = '\0';
-            }
-            return std::uint32_t{0};
-        });
-        SetBoxResponder([](const QString&, const QString&, BoxButtons) { return BoxAnswer::Ok; });
-    }
-    void cleanup() {
-        sound::SetMciBackend({});
-        SetBoxResponder({});
-    }
+    void init() { InstallRecorders(boxes, sounds); }
+    void cleanup() { RemoveRecorders(); }
 
     void messageRestsThenSlidesAwayAndANewOneStartsOver() {
         GameApp game(1);
@@ -128,23 +109,23 @@ private slots:
         game.OpenBattleScreen();
         ACD_Main* main = game.Main_();
         main->CpTurn().stop();
-        QVERIFY(commands.contains(QStringLiteral("close all ")));
-        const int play = commands.indexOf(QRegularExpression("^play \".*MainBGM.wav\"$"));
-        QVERIFY(play > commands.indexOf(QStringLiteral("close all ")));
+        QVERIFY(sounds.commands.contains(QStringLiteral("close all ")));
+        const int play = sounds.commands.indexOf(QRegularExpression("^play \".*MainBGM.wav\"$"));
+        QVERIFY(play > sounds.commands.indexOf(QStringLiteral("close all ")));
         QVERIFY(main->TimerSnd().isActive());
 
         // While the music plays, the poll sends only its question.
-        commands.clear();
+        sounds.commands.clear();
         main->TimerSnd_Timer();
-        QCOMPARE(commands.size(), 1);
-        QVERIFY(commands[0].startsWith("status \"") && commands[0].endsWith("MainBGM.wav\" mode"));
+        QCOMPARE(sounds.commands.size(), 1);
+        QVERIFY(sounds.commands[0].startsWith("status \"") && sounds.commands[0].endsWith("MainBGM.wav\" mode"));
         // Once it has stopped, it starts over: close, open, play.
-        modeAnswer = QStringLiteral("stopped");
-        commands.clear();
+        sounds.mode = QStringLiteral("stopped");
+        sounds.commands.clear();
         main->TimerSnd_Timer();
-        QCOMPARE(commands.size(), 4);
-        QVERIFY(commands[1].startsWith("close \"") && commands[2].startsWith("open \"") &&
-                commands[3].startsWith("play \""));
+        QCOMPARE(sounds.commands.size(), 4);
+        QVERIFY(sounds.commands[1].startsWith("close \"") && sounds.commands[2].startsWith("open \"") &&
+                sounds.commands[3].startsWith("play \""));
         main->RetTitle_Click();
     }
 
@@ -155,11 +136,11 @@ private slots:
         game.UseSettingsFile(settings.filePath("Pelmo.ini").toStdString());
         game.Main();
         game.Sub().CheckBGM()->setChecked(true);
-        commands.clear();
+        sounds.commands.clear();
         game.OpenBattleScreen();
         ACD_Main* main = game.Main_();
         main->CpTurn().stop();
-        QCOMPARE(commands, QStringList{QStringLiteral("close all ")});
+        QCOMPARE(sounds.commands, QStringList{QStringLiteral("close all ")});
         QVERIFY(!main->TimerSnd().isActive());
     }
 };

@@ -1,13 +1,13 @@
 // The bonus viewers: viewer C's scroll tick by tick, the click that stops it,
 // and the music both viewers loop and leave behind.
-#include "FlowKit.h"
 #include "platform/Twips.h"
 #include "screens/ACD_OmakeCG0A.h"
 #include "screens/ACD_OmakeCG0C.h"
 #include "screens/ACD_OmakeMode.h"
 #include "screens/ACD_Sub.h"
+#include "screens/FlowKit.h"
 
-using namespace flowkit;
+using namespace orv::testkit;
 
 namespace {
 
@@ -27,14 +27,12 @@ const QString kMusic = QStringLiteral("OmakeBGM\\.wav\"");
 class BonusViewersTest : public QObject {
     Q_OBJECT
 private:
+    Boxes boxes;
     Sounds sounds;
 
 private slots:
-    void init() {
-        sounds = Sounds{};
-        sounds.Install();
-    }
-    void cleanup() { sound::SetMciBackend({}); }
+    void init() { InstallRecorders(boxes, sounds); }
+    void cleanup() { RemoveRecorders(); }
 
     void scrollRisesEightHundredTwipsAPixelAtATime_data() {
         QTest::addColumn<bool>("lowSpec");

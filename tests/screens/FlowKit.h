@@ -23,7 +23,7 @@
 #include "screens/GameApp.h"
 #include "sound/SndModule.h"
 
-namespace flowkit {
+namespace orv::testkit {
 
 using namespace orv;
 using namespace orv::ui;
@@ -232,4 +232,4 @@ inline void Click(QWidget* w, QPoint at = {}) {
     QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, at.isNull() ? w->rect().center() : at);
 }
 
-}  // namespace flowkit
+}  // namespace orv::testkit

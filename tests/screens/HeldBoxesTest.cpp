@@ -9,15 +9,15 @@
 #include <QProcess>
 #include <cstdio>
 
-#include "FlowKit.h"
 #include "rules/Texts.h"
 #include "screens/ACD_Continue.h"
 #include "screens/ACD_Main.h"
 #include "screens/ACD_OmakeCG0C.h"
 #include "screens/ACD_OmakeMode.h"
 #include "screens/ACD_Sub.h"
+#include "screens/FlowKit.h"
 
-using namespace flowkit;
+using namespace orv::testkit;
 
 namespace {
 
@@ -177,7 +177,7 @@ private slots:
         askToQuit(battle, fromCloseButton);
         QCOMPARE(boxes.stuck, 0);
         QVERIFY(battle && battle->isVisible() && !battle->IsUnloaded());
-        QCOMPARE(gs.GamePhase, std::string("指令車配置モード"));
+        QCOMPARE(gs.GamePhase, std::string(text::kCommandDeploy));
         QVERIFY(battle->Label_Command()->isVisible());
         QVERIFY(battle->CpTurn().isActive());
         clickCell(battle->FG_M(), 5, 5);

@@ -6,9 +6,7 @@
 #include <QLabel>
 #include <QMenuBar>
 
-#include "FlowKit.h"
 #include "platform/FocusRing.h"
-#include "rules/AccessTexts.h"
 #include "rules/Shots.h"
 #include "rules/Texts.h"
 #include "screens/ACD_Continue.h"
@@ -17,8 +15,10 @@
 #include "screens/ACD_OmakeCG0C.h"
 #include "screens/ACD_OmakeMode.h"
 #include "screens/ACD_Sub.h"
+#include "screens/AccessTexts.h"
+#include "screens/FlowKit.h"
 
-using namespace flowkit;
+using namespace orv::testkit;
 
 namespace {
 
@@ -226,7 +226,7 @@ private slots:
             key(battle, Qt::Key_Down);
             key(battle, Qt::Key_Return);
         }
-        QCOMPARE(gs.GamePhase, std::string(text::kPlayerTurnPhase));
+        QCOMPARE(gs.GamePhase, std::string(text::kPlayerTurn));
         QVERIFY(!own->CursorShown());
         QCOMPARE(battle->KeyboardGrid(), battle->FG_E());
         QCOMPARE(cursorOf(battle->FG_E()), QPoint(9, 4));
@@ -260,7 +260,7 @@ private slots:
         QCOMPARE(gs.PLShotCount, shots);
         QCOMPARE(gs.EventName, std::string("untouched"));
         for (int tick = 0; tick < 4; ++tick) battle->CpTurn_Timer();
-        QCOMPARE(gs.GamePhase, std::string(text::kPlayerTurnPhase));
+        QCOMPARE(gs.GamePhase, std::string(text::kPlayerTurn));
         QVERIFY(enemy->CursorShown());  // back where the player left it
         battle->CpTurn().stop();
     }

@@ -3,7 +3,6 @@
 // and never asks the quit question; closing a window always asks it.
 #include <QLabel>
 
-#include "FlowKit.h"
 #include "rules/Texts.h"
 #include "screens/ACD_Continue.h"
 #include "screens/ACD_Main.h"
@@ -11,8 +10,9 @@
 #include "screens/ACD_OmakeCG0C.h"
 #include "screens/ACD_OmakeMode.h"
 #include "screens/ACD_Sub.h"
+#include "screens/FlowKit.h"
 
-using namespace flowkit;
+using namespace orv::testkit;
 
 namespace {
 
@@ -72,7 +72,7 @@ private slots:
         QCOMPARE(again->Left(), 900);
         QCOMPARE(gs.StageIndex, Integer(1));
         QCOMPARE(stageCaption(again), QStringLiteral("Stage 2"));
-        QCOMPARE(gs.GamePhase, std::string("InitDeploy"));
+        QCOMPARE(gs.GamePhase, std::string(text::kInitDeploy));
         QCOMPARE(gs.SenCount_M, Integer(0));
         QVERIFY(again->CpTurn().isActive());
         QTRY_VERIFY(asked.isNull());

@@ -1,9 +1,9 @@
 // The title's options and its bonus button against the settings file: the
 // file only ever ticks a box or shows the bonus, a click writes at once.
-#include "FlowKit.h"
 #include "screens/ACD_Sub.h"
+#include "screens/FlowKit.h"
 
-using namespace flowkit;
+using namespace orv::testkit;
 
 namespace {
 
@@ -23,14 +23,12 @@ void tick(QCheckBox* box) {
 class TitleOptionsTest : public QObject {
     Q_OBJECT
 private:
+    Boxes boxes;
     Sounds sounds;
 
 private slots:
-    void init() {
-        sounds = Sounds{};
-        sounds.Install();
-    }
-    void cleanup() { sound::SetMciBackend({}); }
+    void init() { InstallRecorders(boxes, sounds); }
+    void cleanup() { RemoveRecorders(); }
 
     void withoutAFileTheFirstClickCreatesItWithThatOneKey() {
         Settings settings;

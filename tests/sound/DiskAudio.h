@@ -18,7 +18,7 @@
 #include <thread>
 #include <vector>
 
-namespace orv::sound::test {
+namespace orv::testkit {
 
 namespace fs = std::filesystem;
 
@@ -144,4 +144,4 @@ protected:
     fs::path dir_;
 };
 
-}  // namespace orv::sound::test
+}  // namespace orv::testkit

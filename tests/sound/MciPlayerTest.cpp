@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "DiskAudio.h"
+#include "sound/DiskAudio.h"
 #include "sound/MciPlayer.h"
 
 using namespace orv::sound;
-using namespace orv::sound::test;
+using namespace orv::testkit;
 
 namespace {
 

@@ -17,10 +17,10 @@
 
 #include "core/GameState.h"
 #include "core/Startup.h"
-#include "opponent/BattleAudit.h"
-#include "rules/BattleDriver.h"
-#include "rules/BattleSetup.h"
-#include "rules/HeadlessView.h"
+#include "sim/BattleAudit.h"
+#include "sim/BattleDriver.h"
+#include "battle/BattleSetup.h"
+#include "sim/HeadlessView.h"
 #include "rules/Texts.h"
 
 namespace {

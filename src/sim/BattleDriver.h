@@ -7,7 +7,7 @@
 #include <string>
 
 #include "core/GameState.h"
-#include "rules/Transcript.h"
+#include "sim/Transcript.h"
 
 namespace orv {
 

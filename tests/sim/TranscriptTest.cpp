@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <fstream>
 
-#include "RulesKit.h"
-#include "rules/BattleDriver.h"
+#include "battle/BattleKit.h"
+#include "sim/BattleDriver.h"
 
 namespace orv {
 namespace {

@@ -1,4 +1,4 @@
-#include "opponent/BattleAudit.h"
+#include "sim/BattleAudit.h"
 
 #include <array>
 #include <sstream>
@@ -71,7 +71,7 @@ bool Won(int sen, int siki) {
 }
 
 class Audit {
-  public:
+public:
     void Fail(const std::string& what) { problems.push_back(what); }
 
     void Side(const char* name, const Board& board, int sen, int siki) {

@@ -1,8 +1,8 @@
-#include "rules/HeadlessView.h"
+#include "sim/HeadlessView.h"
 
+#include "battle/Battle.h"
+#include "battle/Dispatcher.h"
 #include "core/Fatal.h"
-#include "rules/Battle.h"
-#include "rules/Dispatcher.h"
 
 namespace orv {
 

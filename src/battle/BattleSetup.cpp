@@ -1,9 +1,9 @@
-#include "rules/BattleSetup.h"
+#include "battle/BattleSetup.h"
 
 #include "opponent/ComputerDeployment.h"
+#include "rules/BattleLog.h"
 #include "rules/Reactions.h"
 #include "rules/Texts.h"
-#include "rules/Transcript.h"
 
 namespace orv {
 
@@ -25,7 +25,7 @@ void LoadBattle(Battle& b) {
     GameState& gs = b.gs;
     b.view.SetupGrids();
     ResetBattle(gs);
-    DeployComputer(b);
+    DeployComputer(gs);
     InitCpTargeting(b.cp);
     LoadCharaPicture(b);
     b.view.InitCellPictures();

@@ -1,10 +1,10 @@
 #pragma once
 // The icons of the shots left in the current turn.
-#include "rules/Battle.h"
+#include "rules/Play.h"
 
 namespace orv {
 
-void ShowShotsLeft_M(Battle& b);
-void ShowShotsLeft_E(Battle& b);
+void ShowShotsLeft_M(Play& b);
+void ShowShotsLeft_E(Play& b);
 
 }  // namespace orv

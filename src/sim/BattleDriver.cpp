@@ -1,12 +1,12 @@
-#include "rules/BattleDriver.h"
+#include "sim/BattleDriver.h"
 
 #include <vector>
 
-#include "rules/Battle.h"
-#include "rules/BattleSetup.h"
-#include "rules/Dispatcher.h"
-#include "rules/HeadlessView.h"
+#include "battle/Battle.h"
+#include "battle/BattleSetup.h"
+#include "battle/Dispatcher.h"
 #include "rules/Texts.h"
+#include "sim/HeadlessView.h"
 
 namespace orv {
 namespace {
@@ -66,7 +66,7 @@ BattleResult FightBattle(GameState& gs, Transcript* transcript) {
             const Cell c = drawCell(gs, ownFree);
             view.Click(Grid::FG_M, c.col, c.row);
             dispatch(b, text::kFG_M_Click, Grid::FG_M);
-        } else if (phase == text::kPlayerTurnPhase) {
+        } else if (phase == text::kPlayerTurn) {
             if (enemyOpen.empty()) break;
             const Cell c = drawCell(gs, enemyOpen);
             view.Click(Grid::FG_E, c.col, c.row);

@@ -2,15 +2,12 @@
 // The single entry point of the rules: one step per pair of event and phase.
 #include <string>
 
-#include "rules/Battle.h"
+#include "battle/Battle.h"
 
 namespace orv {
 
 // The caller stores the event's name in gs.EventName first.
 void DispatchGameEvent(Battle& b, Grid grid);
-
-// Puts a text into the message line and starts its slide.
-void ShowMessage(Battle& b, const std::string& Text);
 
 // The deployment prompts with the number of vehicles still to place.
 std::string CommandPrompt(int remaining);

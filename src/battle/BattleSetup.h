@@ -1,6 +1,6 @@
 #pragma once
 // Preparing a battle when the battle screen opens.
-#include "rules/Battle.h"
+#include "battle/Battle.h"
 
 namespace orv {
 

@@ -1,4 +1,4 @@
-#include "opponent/ShotIndicators.h"
+#include "rules/ShotIndicators.h"
 
 #include "core/Checked.h"
 
@@ -16,11 +16,11 @@ void ShowShotsLeft(BattleView& view, IconRow row, Integer senCount, Integer turn
 
 }  // namespace
 
-void ShowShotsLeft_M(Battle& b) {
+void ShowShotsLeft_M(Play& b) {
     ShowShotsLeft(b.view, IconRow::ImageRemShot_P, b.gs.SenCount_M, b.gs.PLTurnShots);
 }
 
-void ShowShotsLeft_E(Battle& b) {
+void ShowShotsLeft_E(Play& b) {
     ShowShotsLeft(b.view, IconRow::ImageRemShot_E, b.gs.SenCount_E, b.gs.CPTurnShots);
 }
 

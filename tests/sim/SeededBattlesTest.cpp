@@ -4,8 +4,8 @@
 
 #include "core/GameState.h"
 #include "core/Startup.h"
-#include "opponent/BattleAudit.h"
-#include "rules/BattleDriver.h"
+#include "sim/BattleAudit.h"
+#include "sim/BattleDriver.h"
 
 namespace orv {
 namespace {

@@ -1,13 +1,14 @@
-#include "rules/Dispatcher.h"
+#include "battle/Dispatcher.h"
 
 #include "opponent/ComputerTurn.h"
 #include "opponent/Targeting.h"
+#include "rules/BattleLog.h"
 #include "rules/CellPictures.h"
 #include "rules/Deployment.h"
 #include "rules/EndOfBattle.h"
+#include "rules/MessageLine.h"
 #include "rules/Shots.h"
 #include "rules/Texts.h"
-#include "rules/Transcript.h"
 
 namespace orv {
 namespace {
@@ -41,7 +42,7 @@ void logEvent(Battle& b, const std::string& event, Grid grid) {
 
 void onEnemyGridClick(Battle& b, Grid grid) {
     const std::string phase = b.gs.GamePhase;
-    if (phase != text::kPlayerTurnPhase) return;
+    if (phase != text::kPlayerTurn) return;
     const std::string r = PlayerShot(b, grid);
     if (r == text::kPlayerTurnEnd) {
         setPhase(b, text::kCpTurnPhase);
@@ -66,11 +67,11 @@ void onOwnGridClick(Battle& b, Grid grid) {
     } else if (phase == text::kCombatDeploy) {
         const std::string r = PlaceCombatUnit(b, grid, gs.Board_M);
         if (r == text::kCombatDeployEnd) {
-            setPhase(b, text::kPlayerTurnPhase);
+            setPhase(b, text::kPlayerTurn);
             b.view.SetCommandVisible(false);
             ShowMessage(b, text::kGameStart);
         }
-        if (gs.GamePhase != text::kPlayerTurnPhase)
+        if (gs.GamePhase != text::kPlayerTurn)
             b.view.SetCommandCaption(CombatPrompt(4 - gs.SenCount_M));
     }
 }
@@ -79,11 +80,11 @@ void onComputerClock(Battle& b) {
     GameState& gs = b.gs;
     const std::string phase = gs.GamePhase;
     if (phase == text::kCpTurnPhase) {
-        ChooseTarget(b);
+        ChooseTarget(gs, b.cp);
         LogLine(b, "strategy " + b.cp.CpStrategy);
-        const std::string r = ComputerShot(b, b.cp.TargetX, b.cp.TargetY);
+        const std::string r = ComputerShot(b, b.cp, b.cp.TargetX, b.cp.TargetY);
         if (r == text::kCpTurnEnd) {
-            setPhase(b, text::kPlayerTurnPhase);
+            setPhase(b, text::kPlayerTurn);
         } else if (r == text::kCpVictory) {
             setPhase(b, "");
             b.view.SetEvent(text::kCP_Win);
@@ -122,13 +123,6 @@ void DispatchGameEvent(Battle& b, Grid grid) {
     } else if (event == text::kWinCP_Timer) {
         onComputerClock(b);
     }
-}
-
-void ShowMessage(Battle& b, const std::string& Text) {
-    b.view.SetMsgCaption(Text);
-    b.gs.MsgState = text::kMsgFirst;
-    b.view.SetTimerInterval(BattleTimer::TimerMsg, 1);
-    b.view.SetTimerEnabled(BattleTimer::TimerMsg, true);
 }
 
 std::string CommandPrompt(int remaining) {

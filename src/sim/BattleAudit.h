@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "core/GameState.h"
-#include "rules/BattleDriver.h"
-#include "rules/Transcript.h"
+#include "sim/BattleDriver.h"
+#include "sim/Transcript.h"
 
 namespace orv {
 

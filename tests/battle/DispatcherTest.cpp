@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <functional>
 
-#include "RulesKit.h"
+#include "battle/BattleKit.h"
 #include "rules/Deployment.h"
 
 namespace orv {
@@ -111,7 +111,7 @@ TEST(Deployment, OpensOnTheFirstTickAndCountsThePromptsDown) {
     EXPECT_TRUE(k.view.commandVisible);
     EXPECT_EQ(k.gs.GamePhase, t::kCombatDeploy);
     k.ClickM(6, 4);
-    EXPECT_EQ(k.gs.GamePhase, t::kPlayerTurnPhase);
+    EXPECT_EQ(k.gs.GamePhase, t::kPlayerTurn);
     EXPECT_FALSE(k.view.commandVisible);
     EXPECT_EQ(k.view.commandCaption, kCombat1);  // hidden, not rewritten
     EXPECT_EQ(k.view.msgCaption, "ゲームスタート");
@@ -136,7 +136,7 @@ TEST(Deployment, OpensOnTheFirstTickAndCountsThePromptsDown) {
     k.Tick();
     EXPECT_EQ(k.gs.Board_M(9, 4), "");
     EXPECT_EQ(k.gs.SenCount_M, 4);
-    EXPECT_EQ(k.gs.GamePhase, t::kPlayerTurnPhase);
+    EXPECT_EQ(k.gs.GamePhase, t::kPlayerTurn);
     EXPECT_EQ(k.gs.CPShotCount, 0);
 }
 
@@ -145,13 +145,13 @@ TEST(Deployment, PlacementWordsAndSounds) {
     k.Tick();
     EXPECT_EQ(PlaceCommandUnit(k.b, Grid::FG_M, k.gs.Board_M), "");  // (0, 0) is current
     k.view.Click(Grid::FG_M, 0, 0);
-    EXPECT_EQ(PlaceCommandUnit(k.b, Grid::FG_M, k.gs.Board_M), "配置済み");
+    EXPECT_EQ(PlaceCommandUnit(k.b, Grid::FG_M, k.gs.Board_M), text::kRefused);
     k.view.Click(Grid::FG_M, 1, 0);
     EXPECT_EQ(PlaceCommandUnit(k.b, Grid::FG_M, k.gs.Board_M), "");
     k.view.Click(Grid::FG_M, 2, 0);
     EXPECT_EQ(PlaceCommandUnit(k.b, Grid::FG_M, k.gs.Board_M), "指令車配置終了");
     k.view.Click(Grid::FG_M, 3, 0);
-    EXPECT_EQ(PlaceCommandUnit(k.b, Grid::FG_M, k.gs.Board_M), "配置済み");  // all placed
+    EXPECT_EQ(PlaceCommandUnit(k.b, Grid::FG_M, k.gs.Board_M), text::kRefused);  // all placed
     EXPECT_EQ(k.gs.SikiCount_M, 3);
     EXPECT_EQ(k.gs.Board_M(3, 0), "");
 
@@ -180,10 +180,10 @@ TEST(Turns, ThePlayersTurnPassesToTheComputerAndBack) {
     k.DeployPlayer();
 
     k.PlayerMisses(3);
-    EXPECT_EQ(k.gs.GamePhase, t::kPlayerTurnPhase);
+    EXPECT_EQ(k.gs.GamePhase, t::kPlayerTurn);
     k.ClickE(0, 0);  // refused: fired at before, the turn keeps its shot
     EXPECT_EQ(k.gs.PLTurnShots, 3);
-    EXPECT_EQ(k.gs.GamePhase, t::kPlayerTurnPhase);
+    EXPECT_EQ(k.gs.GamePhase, t::kPlayerTurn);
     k.PlayerMisses(1);
     EXPECT_EQ(k.gs.GamePhase, t::kCpTurnPhase);
     EXPECT_EQ(k.gs.PLTurnShots, 0);
@@ -202,7 +202,7 @@ TEST(Turns, ThePlayersTurnPassesToTheComputerAndBack) {
         EXPECT_EQ(k.gs.CPShotCount, i);
     }
     k.Tick();
-    EXPECT_EQ(k.gs.GamePhase, t::kPlayerTurnPhase);
+    EXPECT_EQ(k.gs.GamePhase, t::kPlayerTurn);
     EXPECT_EQ(k.gs.CPShotCount, 4);
     EXPECT_EQ(k.gs.CPTurnShots, 0);
 
@@ -216,9 +216,9 @@ TEST(Turns, ThePlayersTurnPassesToTheComputerAndBack) {
     EXPECT_EQ(k.view.face, 2);
     k.ComputerMissesOnly();
     for (int i = 0; i < 3; ++i) k.Tick();
-    EXPECT_EQ(k.gs.GamePhase, t::kPlayerTurnPhase);
+    EXPECT_EQ(k.gs.GamePhase, t::kPlayerTurn);
     k.PlayerMisses(2);
-    EXPECT_EQ(k.gs.GamePhase, t::kPlayerTurnPhase);
+    EXPECT_EQ(k.gs.GamePhase, t::kPlayerTurn);
     k.PlayerMisses(1);
     EXPECT_EQ(k.gs.GamePhase, t::kCpTurnPhase);
     EXPECT_TRUE(k.view.boxes.empty());
@@ -232,10 +232,10 @@ TEST(Victory, SecondCommandHitWinsMidTurnAndLeavesForTheFirstViewer) {
     EXPECT_EQ(k.view.face, 1);
     EXPECT_EQ(k.view.msgCaption, "えーっ、ひどいですわぁ");
     k.ClickE(10, 6);  // combat hit: one of each kind does not win
-    EXPECT_EQ(k.gs.GamePhase, t::kPlayerTurnPhase);
+    EXPECT_EQ(k.gs.GamePhase, t::kPlayerTurn);
     k.ClickE(10, 2);  // second command vehicle, third shot of four
     EXPECT_EQ(k.gs.GamePhase, "");
-    EXPECT_EQ(k.view.raised, (std::vector<std::string>{"PLAYER_Win"}));
+    EXPECT_EQ(k.view.raised, (std::vector<std::string>{text::kPLAYER_Win}));
     EXPECT_EQ(k.view.boxes, (std::vector<std::string>{kWinBox}));
     EXPECT_EQ(k.view.switches, (std::vector<ScreenId>{ScreenId::ACD_OmakeCG0A}));
     // The nested dispatch overwrote EventName; the outer call was not misled.
@@ -307,7 +307,7 @@ TEST(Defeat, TheComputerWinsWithinItsTurnAndLeavesForTheContinueScreen) {
     for (int i = 0; i < 3 && !k.gs.GamePhase.empty(); ++i) k.Tick();
     // Three hits on two kinds always include a second of one kind.
     EXPECT_EQ(k.gs.GamePhase, "");
-    EXPECT_EQ(k.view.raised, (std::vector<std::string>{"CP_Win"}));
+    EXPECT_EQ(k.view.raised, (std::vector<std::string>{text::kCP_Win}));
     EXPECT_EQ(k.view.boxes, (std::vector<std::string>{kLoseBox}));
     EXPECT_EQ(k.view.switches, (std::vector<ScreenId>{ScreenId::ACD_Continue}));
     EXPECT_EQ(k.view.phaseAtBox, (std::vector<std::string>{""}));
@@ -369,7 +369,7 @@ TEST(Surrender, EndsTheBattleFromEveryPhase) {
         EXPECT_EQ(k.gs.SenCount_M + k.gs.SikiCount_M, counts);
         EXPECT_EQ(k.view.fgE.at(16, 6).sprite, 5);
         // The surrender came from the menu, not from the engine.
-        EXPECT_EQ(std::count(k.view.raised.begin(), k.view.raised.end(), "CP_Win"), 0);
+        EXPECT_EQ(std::count(k.view.raised.begin(), k.view.raised.end(), text::kCP_Win), 0);
     }
 }
 
@@ -381,7 +381,7 @@ TEST(Events, UnknownEventsAndIgnoredClicksChangeNothing) {
     k.Send("fg_e_click", Grid::FG_E);  // case matters
     EXPECT_EQ(k.gs.EventName, "fg_e_click");
     EXPECT_EQ(k.gs.PLShotCount, 0);
-    EXPECT_EQ(k.gs.GamePhase, t::kPlayerTurnPhase);
+    EXPECT_EQ(k.gs.GamePhase, t::kPlayerTurn);
     k.Send(t::kFG_M_Click, Grid::FG_M);
     EXPECT_EQ(k.gs.EventName, t::kFG_M_Click);
     EXPECT_TRUE(k.view.boxes.empty());

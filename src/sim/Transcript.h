@@ -25,15 +25,14 @@
 #include <utility>
 #include <vector>
 
-#include "core/Types.h"
+#include "rules/BattleLog.h"
 
 namespace orv {
 
-struct Battle;
-
-class Transcript {
+// The lines of one battle, kept in memory.
+class Transcript : public BattleLog {
 public:
-    void Add(std::string line) { lines_.push_back(std::move(line)); }
+    void Add(std::string line) override { lines_.push_back(std::move(line)); }
     const std::vector<std::string>& Lines() const { return lines_; }
     std::string Text() const {
         std::string all;
@@ -45,14 +44,5 @@ public:
 private:
     std::vector<std::string> lines_;
 };
-
-// Writes a line when the battle keeps a transcript; otherwise nothing.
-void LogLine(Battle& b, const std::string& line);
-
-// "shot <side> <x> <y> <answer>"; side is "PLAYER" or "CP".
-void LogShot(Battle& b, const std::string& side, Integer x, Integer y, const std::string& answer);
-
-// "phase <phase>", the empty phase written as "-".
-void LogPhase(Battle& b, const std::string& phase);
 
 }  // namespace orv
