@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -8,18 +9,24 @@ namespace orv::app {
 namespace {
 
 constexpr const char* kUsage =
-    "Usage: orvalis [--seed N]\n"
+    "Usage: orvalis [--seed N] [--lang ja|en]\n"
     "       orvalis --help | --version\n"
     "A war game for one player: hide your vehicles on a 19 x 9 field and find the\n"
     "computer's before it finds yours.\n"
     "\n"
     "  --seed N    deal every battle from the random seed N (0 to 4294967295),\n"
     "              so that the same battles can be played again\n"
+    "  --lang L    the game's language: ja (Japanese) or en (English); without it,\n"
+    "              Japanese for a Japanese or the C locale, English for any other\n"
     "  --help      show this help and end\n"
     "  --version   show the game's version and end\n";
 
-int refuse(std::FILE* err, const std::string& what) {
-    std::fprintf(err, "orvalis: %s\nTry 'orvalis --help' for more information.\n", what.c_str());
+// One line saying what is wrong (with the word at fault, if any), and the hint.
+int refuse(std::FILE* err, const char* what, std::string_view word = {}) {
+    std::fprintf(err, "orvalis: %s", what);
+    if (!word.empty() || what[std::strlen(what) - 1] == ' ')
+        std::fprintf(err, "'%.*s'", static_cast<int>(word.size()), word.data());
+    std::fprintf(err, "\nTry 'orvalis --help' for more information.\n");
     return 2;
 }
 
@@ -57,10 +64,18 @@ CommandLine ReadCommandLine(int argc, char** argv, std::FILE* out, std::FILE* er
             line.seed = seedValue(value);
             if (!line.seed)
                 line.exitStatus =
-                    refuse(err, "--seed needs a whole number from 0 to 4294967295, not '" +
-                                    std::string(value) + "'");
+                    refuse(err, "--seed needs a whole number from 0 to 4294967295, not ", value);
+        } else if (arg == "--lang" || arg.starts_with("--lang=")) {
+            const bool joined = arg != "--lang";
+            const std::string_view value =
+                joined ? arg.substr(7) : (i + 1 < argc ? std::string_view(argv[++i]) : "");
+            if (value != "ja" && value != "en") {
+                line.exitStatus = refuse(err, "--lang takes ja or en, not ", value);
+                break;
+            }
+            line.language = value == "en" ? "en" : "ja";
         } else {
-            line.exitStatus = refuse(err, "unknown option '" + std::string(arg) + "'");
+            line.exitStatus = refuse(err, "unknown option ", arg);
         }
     }
     return line;

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "app/CommandLine.h"
+#include "platform/Language.h"
 #include "platform/Program.h"
 #include "screens/GameApp.h"
 
@@ -22,6 +23,10 @@ int main(int argc, char** argv) {
     // that match them by name.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.orvalis.Orvalis"));
     orv::ui::InstallErrorBox();
+    using orv::ui::Language;
+    orv::ui::UseLanguage(line.language == "en"   ? Language::English
+                         : line.language == "ja" ? Language::Japanese
+                                                 : orv::ui::LanguageOfLocale());
 
     orv::ui::GameApp game(line.seed);
     game.Main();

@@ -8,6 +8,7 @@
 #include "core/Fatal.h"
 #include "platform/OutOfSight.h"
 #include "platform/PictureButton.h"
+#include "platform/Language.h"
 #include "platform/Pictures.h"
 #include "platform/Twips.h"
 
@@ -81,7 +82,7 @@ QWidget* makeControl(QWidget* parent, const ControlSpec& c, int clientWidth) {
         case ControlKind::Label: {
             auto* label = new QLabel(parent);
             if (c.left >= clientWidth) MarkOutOfSight(label);
-            label->setText(QString::fromUtf8(c.caption ? c.caption : ""));
+            label->setText(c.caption ? Tr(c.caption, kCaption) : QString());
             label->setFont(GameFont(c.fontPoints ? c.fontPoints : 9, c.bold));
             label->setAlignment((c.align == assets::Align::Center ? Qt::AlignHCenter : Qt::AlignLeft) |
                                 Qt::AlignVCenter);

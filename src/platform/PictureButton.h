@@ -11,6 +11,7 @@ class PictureButton : public QAbstractButton {
 public:
     PictureButton(const QPixmap& picture, QWidget* parent);
     QSize sizeHint() const override;
+    const QPixmap& Picture() const { return picture_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -7,12 +7,19 @@
 #include "core/Fatal.h"
 #include "platform/BitmapHeader.h"
 #include "platform/GameFiles.h"
+#include "platform/Language.h"
 
 namespace orv::ui {
 
 QPixmap StoredPixmap(const char* id) {
-    const QString path = QStringLiteral(":/stored/%1.bmp").arg(QString::fromUtf8(id));
-    QPixmap pixmap(path);
+    const QString name = QString::fromUtf8(id) + QStringLiteral(".bmp");
+    // A picture with words has an English version beside it; a set without
+    // one still plays, with the Japanese picture.
+    if (CurrentLanguage() == Language::English) {
+        QPixmap english(QStringLiteral(":/stored/en/") + name);
+        if (!english.isNull()) return english;
+    }
+    QPixmap pixmap(QStringLiteral(":/stored/") + name);
     if (pixmap.isNull()) FatalError("Cannot load the stored picture " + std::string(id));
     return pixmap;
 }

@@ -9,7 +9,8 @@
 
 namespace orv::ui {
 
-// A picture stored inside the program (":/stored/<id>.bmp").
+// A picture stored inside the program (":/stored/<id>.bmp"); in the English
+// game its English version (":/stored/en/<id>.bmp") where it has one.
 QPixmap StoredPixmap(const char* id);
 
 // Reads the picture file at `path` into `image`. Returns what is wrong with it

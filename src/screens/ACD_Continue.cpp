@@ -15,11 +15,11 @@ ACD_Continue::ACD_Continue(GameApp& game)
     setAttribute(Qt::WA_DeleteOnClose);
     OnClick(Image2(), [this] { Image2_Click(); });
     OnClick(Image3(), [this] { Image3_Click(); });
-    Image1()->setAccessibleName(QString::fromUtf8(access::kContinueQuestion));
-    Image2()->setAccessibleName(QString::fromUtf8(access::kContinueYes));
-    Image3()->setAccessibleName(QString::fromUtf8(access::kContinueNo));
-    setAccessibleName(QString::fromUtf8(access::kContinueQuestion));
-    setAccessibleDescription(QString::fromUtf8(access::kContinueKeys));
+    Image1()->setAccessibleName(Tr(access::kContinueQuestion));
+    Image2()->setAccessibleName(Tr(access::kContinueYes));
+    Image3()->setAccessibleName(Tr(access::kContinueNo));
+    setAccessibleName(Tr(access::kContinueQuestion));
+    setAccessibleDescription(Tr(access::kContinueKeys));
     // Form_Load: the desktop's corner; whoever opens the screen moves it next.
     SetTop(0);
     SetLeft(0);

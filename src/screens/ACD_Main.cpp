@@ -10,6 +10,7 @@
 #include "assets/AssetTable.h"
 #include "core/Utilities.h"
 #include "paint/PaintEffects.h"
+#include "platform/Language.h"
 #include "platform/MessageBox.h"
 #include "platform/Pictures.h"
 #include "platform/Twips.h"
@@ -21,6 +22,7 @@
 #include "screens/ACD_Sub.h"
 #include "screens/EventLuncher.h"
 #include "screens/GameApp.h"
+#include "screens/Wording.h"
 
 namespace orv::ui {
 namespace {
@@ -60,13 +62,13 @@ ACD_Main::ACD_Main(GameApp& game)
       battle_(game.State(), *this) {
     setAttribute(Qt::WA_DeleteOnClose);
     const auto& spec = Spec();
-    // The captions stay as they have always been written; Alt with a letter
+    // The captions are the game's own (or their English); Alt with a letter
     // reaches each entry from the keyboard as well.
     auto menu = [&](const char* name, char key, const char* says, auto handler) {
         QAction* action =
-            MenuBarAction(QString::fromUtf8(assets::Control(spec, name).caption), handler);
+            MenuBarAction(Tr(assets::Control(spec, name).caption, kCaption), handler);
         action->setShortcut(QKeySequence(Qt::ALT | Qt::Key(key)));
-        action->setStatusTip(QString::fromUtf8(says));
+        action->setStatusTip(Tr(says));
     };
     menu("EndGame", access::kEndGameKey, access::kEndGame, [this] { EndGame_Click(); });
     menu("RetTitle", access::kRetTitleKey, access::kRetTitle, [this] { RetTitle_Click(); });
@@ -329,14 +331,13 @@ int& ACD_Main::spriteAt(FlexGrid* grid, int col, int row) {
 }
 
 void ACD_Main::describeControls() {
-    auto text = [](const char* utf8) { return QString::fromUtf8(utf8); };
+    auto text = [](const char* source) { return Tr(source); };
     for (FlexGrid* grid : {fgE_, fgM_}) {
         const bool enemy = grid == fgE_;
         grid->setAccessibleName(text(enemy ? access::kEnemyField : access::kOwnField));
         grid->setAccessibleDescription(text(access::kFieldKeys));
         grid->SetCellNamer([this, grid, enemy](int col, int row) {
-            return QString::fromStdString(
-                access::CellDescription(col, row, spriteAt(grid, col, row), enemy));
+            return access::CellDescription(col, row, spriteAt(grid, col, row), enemy);
         });
     }
     Label_Msg()->setAccessibleDescription(text(access::kMessageLine));
@@ -351,15 +352,13 @@ void ACD_Main::describeCounts(IconRow row) {
     auto shown = [this](const char* icons, int n) {
         int count = 0;
         for (int i = 0; i < n; ++i) count += controls_.Get(icons, i)->isHidden() ? 0 : 1;
-        return QString::number(count);
+        return count;
     };
     // Only a change is told: a screen reader reads out every new name.
     auto tell = [](QWidget* w, const QString& name) {
         if (w->accessibleName() != name) w->setAccessibleName(name);
     };
-    auto say = [tell](QWidget* w, const char* what, const QString& n) {
-        tell(w, QString::fromUtf8(what) + QStringLiteral(": ") + n);
-    };
+    auto say = [tell](QWidget* w, const char* what, int n) { tell(w, access::Count(what, n)); };
     switch (row) {
         case IconRow::ImageRemSiki_M:
             say(controls_.Get("Label6"), access::kPlayerCommandLeft, shown("ImageRemSiki_M", 3));
@@ -376,11 +375,10 @@ void ACD_Main::describeCounts(IconRow row) {
             break;
         case IconRow::ImageRemShot_P:
         case IconRow::ImageRemShot_E:
-            tell(controls_.Get("Picture1"), QString::fromUtf8(access::kPlayerShotsLeft) +
-                                                QStringLiteral(": ") + shown("ImageRemShot_P", 4) +
-                                                QStringLiteral("; ") +
-                                                QString::fromUtf8(access::kEnemyShotsLeft) +
-                                                QStringLiteral(": ") + shown("ImageRemShot_E", 4));
+            tell(controls_.Get("Picture1"),
+                 access::Count(access::kPlayerShotsLeft, shown("ImageRemShot_P", 4)) +
+                     QStringLiteral("; ") +
+                     access::Count(access::kEnemyShotsLeft, shown("ImageRemShot_E", 4)));
             break;
     }
 }
@@ -471,7 +469,7 @@ void ACD_Main::SetCellPicture(Grid grid, int col, int row, int tile, int sprite)
 // --- labels, icons, portrait ----------------------------------------------------------
 
 void ACD_Main::SetMsgCaption(const std::string& text) {
-    Label_Msg()->setText(QString::fromStdString(text));
+    Label_Msg()->setText(Shown(text));
 }
 
 void ACD_Main::SetMsgTop(int twips) {
@@ -480,7 +478,7 @@ void ACD_Main::SetMsgTop(int twips) {
 }
 
 void ACD_Main::SetCommandCaption(const std::string& text) {
-    Label_Command()->setText(QString::fromStdString(text));
+    Label_Command()->setText(Shown(text));
 }
 
 void ACD_Main::SetCommandVisible(bool visible) { Label_Command()->setVisible(visible); }
@@ -505,7 +503,7 @@ void ACD_Main::ShowFace(int cell) {
     const char* face = cell == 1   ? access::kFaceAngry
                        : cell == 2 ? access::kFaceSmiling
                                    : access::kFaceNormal;
-    CharaImg()->setAccessibleDescription(QString::fromUtf8(face));
+    CharaImg()->setAccessibleDescription(Tr(face));
 }
 
 // --- timers -------------------------------------------------------------------------
@@ -547,7 +545,7 @@ int ACD_Main::OptionValue(OptionBox box) {
 }
 
 void ACD_Main::MessageBoxOk(const std::string& text, const std::string& title) {
-    ShowOk(this, QString::fromStdString(text), QString::fromStdString(title));
+    ShowOk(this, Shown(text), Shown(title));
 }
 
 void ACD_Main::SwitchForm(ScreenId newForm) { game_.SwitchForm(newForm, this); }

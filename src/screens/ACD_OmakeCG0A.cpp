@@ -22,8 +22,8 @@ ACD_OmakeCG0A::ACD_OmakeCG0A(GameApp& game)
     // Form_Click and Image1_Click.
     OnClick(this, [this] { game_.LeaveOmakeCG0A(*this); });
     OnClick(Image1(), [this] { game_.LeaveOmakeCG0A(*this); });
-    Image1()->setAccessibleName(QString::fromUtf8(access::kBonusPicture));
-    setAccessibleDescription(QString::fromUtf8(access::kViewerKeys));
+    Image1()->setAccessibleName(Tr(access::kBonusPicture));
+    setAccessibleDescription(Tr(access::kViewerKeys));
 }
 
 void ACD_OmakeCG0A::keyPressEvent(QKeyEvent* event) {

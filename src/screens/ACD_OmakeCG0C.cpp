@@ -33,9 +33,9 @@ ACD_OmakeCG0C::ACD_OmakeCG0C(GameApp& game)
     OnClick(this, [this] { game_.LeaveOmakeCG0C(*this); });
     OnClick(Image1(), [this] { Image1_Click(); });
     OnClick(Image2(), [this] { game_.LeaveOmakeCG0C(*this); });
-    Image1()->setAccessibleName(QString::fromUtf8(access::kBonusPicture));
-    Image2()->setAccessibleName(QString::fromUtf8(access::kBonusPicture));
-    setAccessibleDescription(QString::fromUtf8(access::kViewerKeys));
+    Image1()->setAccessibleName(Tr(access::kBonusPicture));
+    Image2()->setAccessibleName(Tr(access::kBonusPicture));
+    setAccessibleDescription(Tr(access::kViewerKeys));
 }
 
 void ACD_OmakeCG0C::keyPressEvent(QKeyEvent* event) {

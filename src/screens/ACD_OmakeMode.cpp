@@ -20,9 +20,9 @@ ACD_OmakeMode::ACD_OmakeMode(GameApp& game)
     connect(Command_Exit(), &QAbstractButton::clicked, this, [this] { Command_Exit_Click(); });
     MakeKeyboardChoices({Command_Omake(0), Command_Omake(2), Command_Exit()});
     new FocusRing(this);
-    Command_Omake(0)->setAccessibleName(QString::fromUtf8(access::kViewerA));
-    Command_Omake(2)->setAccessibleName(QString::fromUtf8(access::kViewerC));
-    Command_Exit()->setAccessibleName(QString::fromUtf8(access::kBonusExit));
+    Command_Omake(0)->setAccessibleName(Tr(access::kViewerA));
+    Command_Omake(2)->setAccessibleName(Tr(access::kViewerC));
+    Command_Exit()->setAccessibleName(Tr(access::kBonusExit));
     // Form_Load: the desktop's corner; whoever opens the menu moves it next.
     SetTop(0);
     SetLeft(0);

@@ -37,13 +37,13 @@ ACD_Sub::ACD_Sub(GameApp& game)
     MakeKeyboardChoices(
         {Command4(), Command_Omake(), CheckSE(), CheckBGM(), LowSpecMode(), Command2()});
     new FocusRing(this);
-    Command4()->setAccessibleName(QString::fromUtf8(access::kStart));
-    Command_Omake()->setAccessibleName(QString::fromUtf8(access::kBonus));
-    Command2()->setAccessibleName(QString::fromUtf8(access::kQuit));
-    CheckSE()->setAccessibleName(QString::fromUtf8(access::kOptionSE));
-    CheckBGM()->setAccessibleName(QString::fromUtf8(access::kOptionBGM));
-    LowSpecMode()->setAccessibleName(QString::fromUtf8(access::kOptionLowSpec));
-    setAccessibleDescription(QString::fromUtf8(access::kTitleKeys));
+    Command4()->setAccessibleName(Tr(access::kStart));
+    Command_Omake()->setAccessibleName(Tr(access::kBonus));
+    Command2()->setAccessibleName(Tr(access::kQuit));
+    CheckSE()->setAccessibleName(Tr(access::kOptionSE));
+    CheckBGM()->setAccessibleName(Tr(access::kOptionBGM));
+    LowSpecMode()->setAccessibleName(Tr(access::kOptionLowSpec));
+    setAccessibleDescription(Tr(access::kTitleKeys));
 }
 
 void ACD_Sub::Form_Activate() {

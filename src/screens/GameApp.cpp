@@ -17,6 +17,7 @@
 #include "screens/ACD_OmakeCG0C.h"
 #include "screens/ACD_OmakeMode.h"
 #include "screens/ACD_Sub.h"
+#include "screens/Wording.h"
 #include "settings/IniFile.h"
 #include "sound/SndModule.h"
 
@@ -30,8 +31,7 @@ size_t slot(ScreenId id) {
 }  // namespace
 
 bool AskQuitQuestion(QWidget* parent) {
-    return AskYesNo(parent, QString::fromUtf8(text::kQuitQuestion),
-                    QString::fromUtf8(text::kQuitTitle));
+    return AskYesNo(parent, Shown(text::kQuitQuestion), Shown(text::kQuitTitle));
 }
 
 void GameApp::ConfirmQuit(QWidget* parent, bool& cancel) {

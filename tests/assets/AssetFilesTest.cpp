@@ -72,7 +72,8 @@ void expectPcmWave(const fs::path& p) {
             ASSERT_GT(size, 1000u);
             int peak = 0;
             for (size_t i = at + 8; i + 1 < at + 8 + size; i += 2)
-                peak = std::max(peak, std::abs(static_cast<int>(static_cast<std::int16_t>(le16(d, i)))));
+                peak = std::max(peak,
+                                std::abs(static_cast<int>(static_cast<std::int16_t>(le16(d, i)))));
             EXPECT_GT(peak, 1000) << "sound is silent";
             return;
         }
@@ -109,6 +110,30 @@ TEST(AssetFiles, EveryStoredPictureIsWrittenAndListed) {
         expectBitmap(dir / file, p.width, p.height, p.bitsPerPixel);
         EXPECT_NE(listing.find(file), std::string::npos) << file << " missing from stored.qrc";
     }
+}
+
+// The game shows en/<id>.bmp in place of <id>.bmp in English: same frame, other words.
+TEST(AssetFiles, EnglishPicturesMatchTheirJapaneseOnes) {
+    const fs::path dir = ORVALIS_STORED_DIR;
+    const auto qrc = readAll(dir / "stored.qrc");
+    const std::string listing(qrc.begin(), qrc.end());
+    ASSERT_TRUE(fs::is_directory(dir / "en"));
+    int count = 0;
+    for (const fs::directory_entry& entry : fs::directory_iterator(dir / "en")) {
+        const std::string file = entry.path().filename().string();
+        SCOPED_TRACE(file);
+        const auto en = readAll(entry.path()), ja = readAll(dir / file);
+        ASSERT_GE(en.size(), 54u);
+        ASSERT_GE(ja.size(), 54u) << "no Japanese picture of that name";
+        EXPECT_EQ(le32(en, 18), le32(ja, 18)) << "width";
+        EXPECT_EQ(le32(en, 22), le32(ja, 22)) << "height";
+        EXPECT_EQ(le16(en, 28), le16(ja, 28)) << "bits per pixel";
+        EXPECT_NE(en, ja) << "English version has the Japanese words";
+        EXPECT_NE(listing.find("<file>" + file + "</file>"), std::string::npos);
+        EXPECT_NE(listing.find("<file>en/" + file + "</file>"), std::string::npos);
+        ++count;
+    }
+    EXPECT_GT(count, 0);
 }
 
 }  // namespace

@@ -19,12 +19,14 @@ run() {
 lines() { [ "$(wc -l <"$2")" = "$1" ] || fail "expected $1 line(s), got: $(cat "$2")"; }
 
 run 0 --help
-grep -q '^Usage: orvalis' "$out" && grep -q -- '--seed N' "$out" || fail "no usage: $(cat "$out")"
+grep -q '^Usage: orvalis' "$out" && grep -q -- '--seed N' "$out" && grep -q -- '--lang L' "$out" ||
+    fail "no usage: $(cat "$out")"
 [ ! -s "$err" ] || fail "--help wrote to stderr: $(cat "$err")"
 run 0 --version
 [ "$(cat "$out")" = "orvalis $(sed -n 's/^project(Orvalis VERSION \([0-9.]*\).*/\1/p' \
     "$(dirname "$0")/../../CMakeLists.txt")" ] || fail "--version says '$(cat "$out")'"
-for bad in "--bogus" "--seed abc" "--seed" "--seed -1" "--seed 4294967296" "-platform xcb"; do
+for bad in "--bogus" "--seed abc" "--seed" "--seed -1" "--seed 4294967296" "-platform xcb" \
+           "--lang" "--lang fr" "--lang=EN"; do
     run 2 $bad
     lines 2 "$err"
     grep -q "^Try 'orvalis --help'" "$err" || fail "'$bad' gave no hint: $(cat "$err")"

@@ -272,30 +272,26 @@ private slots:
         FlexGrid* own = battle->FG_M();
         FlexGrid* enemy = battle->FG_E();
         QCOMPARE(QAccessible::queryAccessibleInterface(enemy)->childCount(), 171);
-        QCOMPARE(cellName(own, 0, 0), QStringLiteral("A1: empty"));
-        QCOMPARE(cellName(own, 18, 8), QStringLiteral("S9: empty"));
+        QCOMPARE(cellName(own, 0, 0), QStringLiteral("A1: 空き"));
+        QCOMPARE(cellName(own, 18, 8), QStringLiteral("S9: 空き"));
 
         for (int c = 0; c < 3; ++c) clickCell(own, c, 0);
         for (int c = 0; c < 4; ++c) clickCell(own, c, 8);
-        QCOMPARE(cellName(own, 1, 0), QStringLiteral("B1: command vehicle"));
-        QCOMPARE(cellName(own, 3, 8), QStringLiteral("D9: combat vehicle"));
+        QCOMPARE(cellName(own, 1, 0), QStringLiteral("B1: 指令車"));
+        QCOMPARE(cellName(own, 3, 8), QStringLiteral("D9: 戦闘車"));
 
         // Each of the four answers, read before and after the shot.
-        const QPair<const char*, const char*> answers[] = {
-            {text::kMiss, "miss"},
-            {text::kAdjacent, "adjacent"},
-            {text::kCombatHit, "combat vehicle hit"},
-            {text::kCommandHit, "command vehicle hit"},
-        };
-        for (const auto& [answer, words] : answers) {
+        // A shot cell reads as its answer.
+        for (const char* answer :
+             {text::kMiss, text::kAdjacent, text::kCombatHit, text::kCommandHit}) {
             gs.PLTurnShots = 0;  // keep the turn the player's
             const QPoint at = cellAnswering(gs, answer);
             QVERIFY(at.x() >= 0);
-            const QString name = QString::fromStdString(access::CellName(at.x(), at.y()));
-            QCOMPARE(cellName(enemy, at.x(), at.y()), name + QStringLiteral(": not yet fired"));
+            const QString name = access::CellName(at.x(), at.y());
+            QCOMPARE(cellName(enemy, at.x(), at.y()), name + QStringLiteral(": 未攻撃"));
             cursorTo(battle, enemy, at.x(), at.y());
             key(battle, Qt::Key_Return);
-            QCOMPARE(cellName(enemy, at.x(), at.y()), name + ": " + words);
+            QCOMPARE(cellName(enemy, at.x(), at.y()), name + ": " + QString::fromUtf8(answer));
         }
 
         // The cursor's cell is the focused one; the status panel counts in words.
@@ -303,10 +299,10 @@ private slots:
         QVERIFY(table->focusChild());
         QVERIFY(table->focusChild()->state().focused);
         QCOMPARE(battle->Widgets().Get("LabelRemSen")->accessibleName(),
-                 QStringLiteral("Enemy combat vehicles left: 3"));
+                 QStringLiteral("敵の戦闘車の残り: 3"));
         QCOMPARE(battle->Widgets().Get("LabelRemSiki")->accessibleName(),
-                 QStringLiteral("Enemy command vehicles left: 2"));
-        QCOMPARE(battle->CharaImg()->accessibleDescription(), QStringLiteral("angry"));
+                 QStringLiteral("敵の指令車の残り: 2"));
+        QCOMPARE(battle->CharaImg()->accessibleDescription(), QStringLiteral("怒り"));
     }
 
     void menuFromTheKeyboard() {

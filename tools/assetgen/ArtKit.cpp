@@ -1,6 +1,7 @@
 #include "ArtKit.h"
 
 #include <QFontDatabase>
+#include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QRadialGradient>
 #include <QRawFont>
@@ -37,9 +38,34 @@ QStringList& MissingGlyphReports() {
     return reports;
 }
 
+QStringList& JapaneseTexts() {
+    static QStringList texts;
+    return texts;
+}
+
+namespace {
+
+// Kana, kanji and the full-width punctuation that goes with them.
+bool IsJapanese(char32_t ch) {
+    return (ch >= 0x3000 && ch <= 0x30FF) || (ch >= 0x3400 && ch <= 0x9FFF) ||
+           (ch >= 0xFF00 && ch <= 0xFFEF);
+}
+
+}  // namespace
+
+QFont FittedFont(const QString& text, int pixelSize, qreal width) {
+    constexpr int kSmallest = 8;  // below this the letters turn to mush
+    int px = pixelSize;
+    while (px > kSmallest && QFontMetricsF(GameFont(px)).tightBoundingRect(text).width() > width)
+        --px;
+    return GameFont(px);
+}
+
 QPainterPath TextPath(const QString& text, const QFont& font, QPointF centre, bool leftAligned) {
     const QRawFont raw = QRawFont::fromFont(font);
-    for (const char32_t ch : text.toUcs4()) {
+    const auto chars = text.toUcs4();
+    if (std::any_of(chars.begin(), chars.end(), IsJapanese)) JapaneseTexts().append(text);
+    for (const char32_t ch : chars) {
         if (QChar::isSpace(ch)) continue;
         if (!raw.isValid() || !raw.supportsCharacter(ch))
             MissingGlyphReports().append(
@@ -52,6 +78,13 @@ QPainterPath TextPath(const QString& text, const QFont& font, QPointF centre, bo
     const QRectF box = path.boundingRect();
     const qreal dx = leftAligned ? centre.x() - box.left() : centre.x() - box.center().x();
     return path.translated(dx, centre.y() - box.center().y());
+}
+
+QPointF BaselineCentre(const QString& text, const QFont& font, QPointF at) {
+    QPainterPath path;  // the same box TextPath centres on
+    path.addText(QPointF(0, 0), font, text);
+    return {at.x(),
+            at.y() + QFontMetricsF(font).capHeight() / 2 + path.boundingRect().center().y()};
 }
 
 void DrawCaption(QPainter& p, const QString& text, const QFont& font, QPointF centre,
@@ -109,9 +142,10 @@ void DrawGameButton(QPainter& p, const QRect& r, const QColor& base, const QStri
     DrawBevel(p, inner, 2, base.lighter(210), base.darker(230), false);
 
     // Chevrons at both ends, like the stencils on a hangar door.
-    if (r.width() > 100) {
+    const bool chevrons = r.width() > 100;
+    const qreal s = r.height() * 0.2;
+    if (chevrons) {
         const qreal cy = r.center().y() + 0.5;
-        const qreal s = r.height() * 0.2;
         for (int side = 0; side < 2; ++side) {
             const qreal x = side == 0 ? r.left() + 12 : r.right() - 12;
             const qreal dir = side == 0 ? 1 : -1;
@@ -124,10 +158,13 @@ void DrawGameButton(QPainter& p, const QRect& r, const QColor& base, const QStri
             p.strokePath(arrow, QPen(base.lighter(160), 1));
         }
     }
+    // Room between the chevrons (or the bevels), less a small gap, the rim and the shadow.
+    const qreal ends = chevrons ? 12 + s * 1.1 + 3 : 6;
+    const QFont font = FittedFont(caption, fontPx, r.width() - 2 * ends - (2 * 2.0 + 0.6) - 1.5);
     const QPointF centre(r.center().x() + 0.5, r.center().y() + 0.5);
-    DrawCaption(p, caption, GameFont(fontPx), centre + QPointF(1.5, 1.5), QColor(0, 0, 0, 140),
+    DrawCaption(p, caption, font, centre + QPointF(1.5, 1.5), QColor(0, 0, 0, 140),
                 QColor(0, 0, 0, 140), 2.0, 0.6);
-    DrawCaption(p, caption, GameFont(fontPx), centre, textColour, base.darker(400), 2.0, 0.6);
+    DrawCaption(p, caption, font, centre, textColour, base.darker(400), 2.0, 0.6);
     p.restore();
 }
 

@@ -177,7 +177,7 @@ QImage PaintCombatIcon(QSize size, bool player) {
     });
 }
 
-QImage PaintContinueBanner(QSize size) {
+QImage PaintContinueBanner(QSize size, Words words) {
     QImage image = NewCanvas(size.width(), size.height());
     QPainter p(&image);
     Smooth(p);
@@ -193,22 +193,24 @@ QImage PaintContinueBanner(QSize size) {
     fill.setColorAt(0.0, QColor(255, 255, 230));
     fill.setColorAt(0.5, QColor(255, 210, 80));
     fill.setColorAt(1.0, QColor(240, 110, 30));
-    DrawCaption(p, QStringLiteral("コンティニュー？"), GameFont(int(h * 0.5)),
-                QPointF(w / 2, h / 2), fill, QColor(120, 10, 10), 2.5, 0.8);
+    const QString question = Say(words, "コンティニュー？", "CONTINUE?");
+    DrawCaption(p, question, FittedFont(question, int(h * 0.5), w - 16), QPointF(w / 2, h / 2),
+                fill, QColor(120, 10, 10), 2.5, 0.8);
     return image;
 }
 
-QImage PaintContinueYes(QSize size) {
+QImage PaintContinueYes(QSize size, Words words) {
     QImage image = NewCanvas(size.width(), size.height());
     QPainter p(&image);
-    DrawGameButton(p, image.rect(), QColor(40, 120, 60), QStringLiteral("はい"), size.height() / 2);
+    DrawGameButton(p, image.rect(), QColor(40, 120, 60), Say(words, "はい", "YES"),
+                   size.height() / 2);
     return image;
 }
 
-QImage PaintContinueNo(QSize size) {
+QImage PaintContinueNo(QSize size, Words words) {
     QImage image = NewCanvas(size.width(), size.height());
     QPainter p(&image);
-    DrawGameButton(p, image.rect(), QColor(150, 40, 40), QStringLiteral("いいえ"),
+    DrawGameButton(p, image.rect(), QColor(150, 40, 40), Say(words, "いいえ", "NO"),
                    size.height() / 2);
     return image;
 }

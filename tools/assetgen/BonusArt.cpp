@@ -111,8 +111,9 @@ void DrawRibbon(QPainter& p, const QRectF& r, const QColor& colour, const QStrin
     p.setPen(QPen(colour.darker(250), 2));
     p.setBrush(g);
     p.drawRect(r);
-    DrawCaption(p, text, GameFont(fontPx), r.center(), QColor(255, 255, 240), colour.darker(300),
-                2.5, 0.8);
+    // A letter's width clear of the ribbon's ends, or a long word looks squeezed in.
+    DrawCaption(p, text, FittedFont(text, fontPx, r.width() - 40), r.center(),
+                QColor(255, 255, 240), colour.darker(300), 2.5, 0.8);
 }
 
 QBrush GoldText(qreal top, qreal bottom) {
@@ -143,7 +144,7 @@ QImage Thumbnail(const QImage& picture, QSize size, const QString& label) {
 
 }  // namespace
 
-QImage PaintBonusMenu(QSize size) {
+QImage PaintBonusMenu(QSize size, Words words) {
     QImage image = NewCanvas(size.width(), size.height());
     QPainter p(&image);
     Smooth(p);
@@ -167,10 +168,11 @@ QImage PaintBonusMenu(QSize size) {
         p.drawEllipse(c, r, r);
     }
 
-    DrawCaption(p, QStringLiteral("おまけモード"), GameFont(46), QPointF(w / 2 + 3, 47),
-                QColor(0, 0, 0, 140), QColor(0, 0, 0, 140), 4, 1.5);
-    DrawCaption(p, QStringLiteral("おまけモード"), GameFont(46), QPointF(w / 2, 44),
-                GoldText(20, 70), QColor(90, 20, 80), 4, 1.5);
+    const QString title = Say(words, "おまけモード", "BONUS MODE");
+    DrawCaption(p, title, GameFont(46), QPointF(w / 2 + 3, 47), QColor(0, 0, 0, 140),
+                QColor(0, 0, 0, 140), 4, 1.5);
+    DrawCaption(p, title, GameFont(46), QPointF(w / 2, 44), GoldText(20, 70), QColor(90, 20, 80), 4,
+                1.5);
 
     // Gallery row: A and C are buttons drawn by the game, B is still locked.
     DrawThumbFrame(p, kThumbA, QColor(160, 100, 170));
@@ -204,16 +206,21 @@ QImage PaintBonusMenu(QSize size) {
     p.setPen(QPen(QColor(230, 170, 230), 2));
     p.setBrush(QColor(20, 6, 30, 180));
     p.drawRoundedRect(board, 14, 14);
-    DrawCaption(p, QStringLiteral("CGギャラリー"), GameFont(24),
+    DrawCaption(p, Say(words, "CGギャラリー", "CG GALLERY"), GameFont(24),
                 QPointF(board.center().x(), board.top() + 30),
                 GoldText(board.top() + 18, board.top() + 44), QColor(60, 0, 60), 2.5, 0.6);
-    const QString lines[] = {QStringLiteral("相手に勝つと新しいCGが"),
-                             QStringLiteral("ここに追加されます。"),
-                             QStringLiteral("絵をクリックすると見られます。")};
-    for (int i = 0; i < 3; ++i)
-        DrawCaption(p, lines[i], GameFont(18),
-                    QPointF(board.left() + 24, board.top() + 78 + i * 34), QColor(255, 255, 255),
-                    QColor(40, 0, 40), 1.5, 0.2, true);
+    const QString lines[] = {
+        Say(words, "相手に勝つと新しいCGが", "Beat an opponent and a new picture"),
+        Say(words, "ここに追加されます。", "is added here."),
+        Say(words, "絵をクリックすると見られます。", "Click a picture to see it.")};
+    for (int i = 0; i < 3; ++i) {
+        const QFont font = FittedFont(lines[i], 18, board.width() - 2 * 24);
+        const QPointF at(board.left() + 24, board.top() + 78 + i * 34);
+        // Kana are all one height: the Japanese lines line up centred on their letters.
+        DrawCaption(p, lines[i], font,
+                    words == Words::English ? BaselineCentre(lines[i], font, at) : at,
+                    QColor(255, 255, 255), QColor(40, 0, 40), 1.5, 0.2, true);
+    }
 
     DrawGirlAt(p, 1, Mood::Smiling, QPointF(430, 190), 0.92);
     DrawBevel(p, kExitButton.adjusted(-3, -3, 3, 3), 2, QColor(40, 0, 40), QColor(230, 170, 230),
@@ -221,22 +228,22 @@ QImage PaintBonusMenu(QSize size) {
     return image;
 }
 
-QImage PaintBonusThumbA(QSize size) {
-    return Thumbnail(PaintBonusA(QSize(800, 600)), size, QStringLiteral("CG A"));
+QImage PaintBonusThumbA(QSize size, Words words) {
+    return Thumbnail(PaintBonusA(QSize(800, 600), words), size, QStringLiteral("CG A"));
 }
 
-QImage PaintBonusThumbC(QSize size) {
-    return Thumbnail(PaintBonusCTall(QSize(800, 1400)), size, QStringLiteral("C"));
+QImage PaintBonusThumbC(QSize size, Words words) {
+    return Thumbnail(PaintBonusCTall(QSize(800, 1400), words), size, QStringLiteral("C"));
 }
 
-QImage PaintBonusExit(QSize size) {
+QImage PaintBonusExit(QSize size, Words words) {
     QImage image = NewCanvas(size.width(), size.height());
     QPainter p(&image);
-    DrawGameButton(p, image.rect(), QColor(100, 30, 100), QStringLiteral("もどる"), 20);
+    DrawGameButton(p, image.rect(), QColor(100, 30, 100), Say(words, "もどる", "BACK"), 20);
     return image;
 }
 
-QImage PaintBonusA(QSize size) {
+QImage PaintBonusA(QSize size, Words words) {
     // Victory at sunset: the first opponent cheering beside our tanks.
     QImage image = NewCanvas(size.width(), size.height());
     QPainter p(&image);
@@ -290,12 +297,12 @@ QImage PaintBonusA(QSize size) {
                 QColor(0, 0, 0, 120), QColor(0, 0, 0, 120), 5, 2);
     DrawCaption(p, QStringLiteral("Stage Clear!"), GameFont(72), QPointF(246, 90),
                 GoldText(55, 125), QColor(120, 30, 10), 4.5, 2);
-    DrawRibbon(p, QRectF(86, 150, 320, 50), QColor(220, 50, 80), QStringLiteral("おめでとう！"),
-               30);
+    DrawRibbon(p, QRectF(86, 150, 320, 50), QColor(220, 50, 80),
+               Say(words, "おめでとう！", "CONGRATULATIONS!"), 30);
     return image;
 }
 
-QImage PaintBonusCTall(QSize size) {
+QImage PaintBonusCTall(QSize size, Words words) {
     // A tall picture the viewer scrolls down: fireworks in the night sky, the
     // third opponent waving at dawn, and the whole column lined up below.
     QImage image = NewCanvas(size.width(), size.height());
@@ -320,8 +327,9 @@ QImage PaintBonusCTall(QSize size) {
     DrawFirework(p, QPointF(520, 300), 90, QColor(120, 220, 255), 2);
     DrawFirework(p, QPointF(300, 430), 70, QColor(255, 220, 90), 3);
     DrawFirework(p, QPointF(640, 520), 60, QColor(160, 255, 140), 4);
-    DrawCaption(p, QStringLiteral("おめでとう"), GameFont(64), QPointF(w / 2, 640),
-                GoldText(610, 670), QColor(90, 20, 60), 4, 1.5);
+    const QString cheer = Say(words, "おめでとう", "CONGRATULATIONS");
+    DrawCaption(p, cheer, FittedFont(cheer, 64, w - 80), QPointF(w / 2, 640), GoldText(610, 670),
+                QColor(90, 20, 60), 4, 1.5);
     // Soft clouds at dawn.
     Dice dice(9);
     for (int i = 0; i < 12; ++i) {
@@ -349,7 +357,7 @@ QImage PaintBonusCTall(QSize size) {
     return image;
 }
 
-QImage PaintBonusCSecond(QSize size) {
+QImage PaintBonusCSecond(QSize size, Words words) {
     // Curtain call: all three opponents, friends again.
     QImage image = NewCanvas(size.width(), size.height());
     QPainter p(&image);
@@ -371,7 +379,7 @@ QImage PaintBonusCSecond(QSize size) {
     DrawCaption(p, QStringLiteral("ALL CLEAR!"), GameFont(80), QPointF(w / 2, 80),
                 GoldText(45, 115), QColor(120, 30, 10), 4.5, 2);
     DrawRibbon(p, QRectF(w / 2 - 150, 140, 300, 46), QColor(60, 130, 220),
-               QStringLiteral("ありがとう！"), 28);
+               Say(words, "ありがとう！", "THANK YOU!"), 28);
     return image;
 }
 

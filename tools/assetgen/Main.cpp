@@ -8,6 +8,7 @@
 // Everything is made by code with fixed seeds, so two runs give the same bytes.
 #include <QBuffer>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QSaveFile>
@@ -35,21 +36,27 @@ struct AssetError : std::runtime_error {
 };
 
 using Painter = std::function<QImage(QSize)>;
+// Stored pictures may carry words; a painter without any ignores the language.
+using StoredPainter = std::function<QImage(QSize, Words)>;
 
-const std::map<QString, Painter>& StoredPainters() {
-    static const std::map<QString, Painter> painters = {
+StoredPainter Wordless(QImage (*paint)(QSize)) {
+    return [paint](QSize s, Words) { return paint(s); };
+}
+
+const std::map<QString, StoredPainter>& StoredPainters() {
+    static const std::map<QString, StoredPainter> painters = {
         {"ACD_Sub", PaintTitle},
         {"ACD_Sub.Command4", PaintStartButton},
         {"ACD_Sub.Command_Omake", PaintBonusButton},
         {"ACD_Sub.Command2", PaintQuitButton},
-        {"ACD_Main", PaintBattleFrame},
-        {"ACD_Main.Picture1", PaintMessageBarTrim},
-        {"ACD_Main.ImageRemShot_E", [](QSize s) { return PaintShotMark(s, false); }},
-        {"ACD_Main.ImageRemShot_P", [](QSize s) { return PaintShotMark(s, true); }},
-        {"ACD_Main.ImageRemSiki_M", [](QSize s) { return PaintCommandIcon(s, true); }},
-        {"ACD_Main.ImageRemSen_M", [](QSize s) { return PaintCombatIcon(s, true); }},
-        {"ACD_Main.ImageRemSiki_E", [](QSize s) { return PaintCommandIcon(s, false); }},
-        {"ACD_Main.ImageRemSen_E", [](QSize s) { return PaintCombatIcon(s, false); }},
+        {"ACD_Main", Wordless(PaintBattleFrame)},
+        {"ACD_Main.Picture1", Wordless(PaintMessageBarTrim)},
+        {"ACD_Main.ImageRemShot_E", [](QSize s, Words) { return PaintShotMark(s, false); }},
+        {"ACD_Main.ImageRemShot_P", [](QSize s, Words) { return PaintShotMark(s, true); }},
+        {"ACD_Main.ImageRemSiki_M", [](QSize s, Words) { return PaintCommandIcon(s, true); }},
+        {"ACD_Main.ImageRemSen_M", [](QSize s, Words) { return PaintCombatIcon(s, true); }},
+        {"ACD_Main.ImageRemSiki_E", [](QSize s, Words) { return PaintCommandIcon(s, false); }},
+        {"ACD_Main.ImageRemSen_E", [](QSize s, Words) { return PaintCombatIcon(s, false); }},
         {"ACD_Continue.Image1", PaintContinueBanner},
         {"ACD_Continue.Image2", PaintContinueYes},
         {"ACD_Continue.Image3", PaintContinueNo},
@@ -60,7 +67,7 @@ const std::map<QString, Painter>& StoredPainters() {
         {"ACD_OmakeCG0A.Image1", PaintBonusA},
         {"ACD_OmakeCG0C.Image1", PaintBonusCTall},
         {"ACD_OmakeCG0C.Image2", PaintBonusCSecond},
-        {"App.Icon", PaintAppIcon},
+        {"App.Icon", Wordless(PaintAppIcon)},
     };
     return painters;
 }
@@ -96,6 +103,7 @@ QImage PaintUnknown(QSize size, const QString& label) {
 
 QImage Render(const Painter& painter, QSize size, const QString& label, const QString& file) {
     MissingGlyphReports().clear();
+    JapaneseTexts().clear();
     QImage image = painter ? painter(size) : PaintUnknown(size, label);
     if (!painter)
         std::fprintf(stderr,
@@ -178,20 +186,46 @@ void WriteAppFiles(const QString& appDir) {
     }
 }
 
+// Pictures with Japanese words get an English version in en/ (the game looks
+// there first in English), drawn by the same painter at the same size and depth.
 void WriteStoredPictures(const QString& storedDir) {
     QString qrc =
         QStringLiteral("<!DOCTYPE RCC>\n<RCC version=\"1.0\">\n<qresource prefix=\"/stored\">\n");
+    QStringList englishFiles;
     for (const assets::StoredPicture& picture : assets::StoredPictures()) {
         const QString id = QString::fromUtf8(picture.id);
         const QString fileName = id + QStringLiteral(".bmp");
         const QString path = QDir(storedDir).filePath(fileName);
+        const QSize size(picture.width, picture.height);
         CheckSize(path, picture.width, picture.height);
         const auto found = StoredPainters().find(id);
-        const Painter painter = found != StoredPainters().end() ? found->second : Painter();
-        WriteBitmap(path, Render(painter, QSize(picture.width, picture.height), id, path),
-                    picture.bitsPerPixel);
+        const StoredPainter* paint = found != StoredPainters().end() ? &found->second : nullptr;
+        const auto in = [paint](Words words) -> Painter {
+            if (!paint) return nullptr;
+            return [paint, words](QSize s) { return (*paint)(s, words); };
+        };
+        WriteBitmap(path, Render(in(Words::Japanese), size, id, path), picture.bitsPerPixel);
         qrc += QStringLiteral("    <file>%1</file>\n").arg(fileName.toHtmlEscaped());
+        if (JapaneseTexts().isEmpty()) continue;
+
+        const QString englishName = QStringLiteral("en/") + fileName;
+        const QString englishPath = QDir(storedDir).filePath(englishName);
+        const QImage english = Render(in(Words::English), size, id, englishPath);
+        if (!JapaneseTexts().isEmpty()) {
+            QStringList left = JapaneseTexts();
+            left.removeDuplicates();  // a caption's shadow is the same text again
+            throw AssetError(englishPath, QStringLiteral("English version still draws %1")
+                                              .arg(left.join(QStringLiteral(", "))));
+        }
+        WriteBitmap(englishPath, english, picture.bitsPerPixel);
+        qrc += QStringLiteral("    <file>%1</file>\n").arg(englishName.toHtmlEscaped());
+        englishFiles << fileName;
     }
+    // A picture that lost its words must not leave an old English version behind.
+    const QDir englishDir(QDir(storedDir).filePath(QStringLiteral("en")));
+    for (const QString& old : englishDir.entryList({QStringLiteral("*.bmp")}, QDir::Files))
+        if (!englishFiles.contains(old) && !QFile::remove(englishDir.filePath(old)))
+            throw AssetError(englishDir.filePath(old), QStringLiteral("cannot remove"));
     qrc += QStringLiteral("</qresource>\n</RCC>\n");
     WriteBytes(QDir(storedDir).filePath(QStringLiteral("stored.qrc")), qrc.toUtf8());
 }

@@ -120,7 +120,7 @@ void DrawScene(QPainter& p, QSize size) {
     }
 }
 
-void DrawTitleText(QPainter& p) {
+void DrawTitleText(QPainter& p, Words words) {
     const QFont big = GameFont(118);
     const QPointF centre(400, 92);
     QLinearGradient gold(0, 40, 0, 140);
@@ -137,11 +137,13 @@ void DrawTitleText(QPainter& p) {
     bar.setColorAt(0.5, QColor(255, 200, 90, 220));
     bar.setColorAt(1.0, QColor(255, 200, 90, 0));
     p.fillRect(QRectF(150, 141, 500, 3), bar);
-    DrawCaption(p, QStringLiteral("― 指令車を撃破せよ ―"), GameFont(26), QPointF(400, 161),
+    const QString subtitle = Say(words, "― 指令車を撃破せよ ―", "― Destroy the Command Vehicles ―");
+    // No wider than the bar above it.
+    DrawCaption(p, subtitle, FittedFont(subtitle, 26, 490), QPointF(400, 161),
                 QColor(255, 255, 255), QColor(30, 14, 30), 3, 0.8);
 }
 
-void DrawPanel(QPainter& p) {
+void DrawPanel(QPainter& p, Words words) {
     const QRect panel(508, 176, 290, 422);
     p.fillRect(panel, QColor(16, 22, 18, 215));
     DrawBevel(p, panel, 2, QColor(120, 130, 110), QColor(6, 8, 6), false);
@@ -163,14 +165,22 @@ void DrawPanel(QPainter& p) {
     DrawBevel(p, brief, 1, QColor(80, 96, 70), QColor(0, 0, 0), true);
     DrawCaption(p, QStringLiteral("MISSION"), GameFont(15), QPointF(655, 266), QColor(250, 200, 80),
                 QColor(0, 0, 0), 1.5, 0.4);
-    DrawCaption(p, QStringLiteral("敵の指令車を先に全滅させろ！"), GameFont(15), QPointF(655, 289),
+    const QString order =
+        Say(words, "敵の指令車を先に全滅させろ！", "Destroy enemy command vehicles first!");
+    DrawCaption(p, order, FittedFont(order, 15, brief.width() - 16), QPointF(655, 289),
                 QColor(236, 240, 226), QColor(0, 0, 0), 1.5);
+    // Both counts in one size, the one that fits both between the icons and the panel's edge.
+    const QString command = Say(words, "指令車 × 3", "Command vehicle × 3");
+    const QString combat = Say(words, "戦闘車 × 4", "Combat vehicle × 4");
+    const QFont commandFit = FittedFont(command, 18, brief.right() - 606 - 8);
+    const QFont combatFit = FittedFont(combat, 18, brief.right() - 606 - 8);
+    const QFont count = commandFit.pixelSize() <= combatFit.pixelSize() ? commandFit : combatFit;
     DrawCommandTruck(p, QRectF(540, 310, 52, 33), QColor(112, 136, 80), QColor(10, 10, 8));
-    DrawCaption(p, QStringLiteral("指令車 × 3"), GameFont(18), QPointF(606, 328),
-                QColor(255, 255, 255), QColor(0, 0, 0), 1.5, 0.4, true);
+    DrawCaption(p, command, count, QPointF(606, 328), QColor(255, 255, 255), QColor(0, 0, 0), 1.5,
+                0.4, true);
     DrawTank(p, QRectF(540, 352, 52, 31), QColor(176, 162, 96), QColor(10, 10, 8));
-    DrawCaption(p, QStringLiteral("戦闘車 × 4"), GameFont(18), QPointF(606, 368),
-                QColor(255, 255, 255), QColor(0, 0, 0), 1.5, 0.4, true);
+    DrawCaption(p, combat, count, QPointF(606, 368), QColor(255, 255, 255), QColor(0, 0, 0), 1.5,
+                0.4, true);
 
     // Option words to the right of the check boxes; the boxes' own squares stay plain.
     p.fillRect(kOptionPanel, kOptionBack);
@@ -184,35 +194,36 @@ void DrawPanel(QPainter& p) {
 
 }  // namespace
 
-QImage PaintTitle(QSize size) {
+QImage PaintTitle(QSize size, Words words) {
     QImage image = NewCanvas(size.width(), size.height());
     QPainter p(&image);
     Smooth(p);
     DrawScene(p, size);
-    DrawTitleText(p);
-    DrawPanel(p);
+    DrawTitleText(p, words);
+    DrawPanel(p, words);
     return image;
 }
 
-QImage PaintStartButton(QSize size) {
+QImage PaintStartButton(QSize size, Words words) {
     QImage image = NewCanvas(size.width(), size.height());
     QPainter p(&image);
-    DrawGameButton(p, image.rect(), QColor(178, 42, 30), QStringLiteral("ゲームスタート"), 26,
-                   QColor(255, 246, 200));
+    DrawGameButton(p, image.rect(), QColor(178, 42, 30), Say(words, "ゲームスタート", "GAME START"),
+                   26, QColor(255, 246, 200));
     return image;
 }
 
-QImage PaintBonusButton(QSize size) {
+QImage PaintBonusButton(QSize size, Words words) {
     QImage image = NewCanvas(size.width(), size.height());
     QPainter p(&image);
-    DrawGameButton(p, image.rect(), QColor(112, 60, 150), QStringLiteral("おまけモード"), 21);
+    DrawGameButton(p, image.rect(), QColor(112, 60, 150), Say(words, "おまけモード", "BONUS MODE"),
+                   21);
     return image;
 }
 
-QImage PaintQuitButton(QSize size) {
+QImage PaintQuitButton(QSize size, Words words) {
     QImage image = NewCanvas(size.width(), size.height());
     QPainter p(&image);
-    DrawGameButton(p, image.rect(), QColor(70, 86, 104), QStringLiteral("ゲーム終了"), 21);
+    DrawGameButton(p, image.rect(), QColor(70, 86, 104), Say(words, "ゲーム終了", "QUIT GAME"), 21);
     return image;
 }
 
