@@ -1,5 +1,6 @@
 #include "platform/Form.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -84,9 +85,16 @@ protected:
             default:
                 return false;
         }
-        for (auto* w = qobject_cast<QWidget*>(watched); w; w = w->parentWidget())
-            if (auto* form = qobject_cast<Form*>(w)) return !form->isVisible();
-        return false;
+        auto* widget = qobject_cast<QWidget*>(watched);
+        Form* form = nullptr;
+        for (QWidget* w = widget; w && !form; w = w->parentWidget()) form = qobject_cast<Form*>(w);
+        if (!form || form->isVisible()) return false;
+        // A press that came before the screen gave way leaves no button
+        // pressed for its return.
+        if (auto* button = qobject_cast<QAbstractButton*>(widget);
+            button && event->type() == QEvent::MouseButtonRelease)
+            button->setDown(false);
+        return true;
     }
 };
 

@@ -82,11 +82,12 @@ def game_env(base: dict) -> dict:
 class GameRun:
     """The running game; its stdout and stderr go to one log file."""
 
-    def __init__(self, folder: GameFolder, seed: int, env: dict):
+    def __init__(self, folder: GameFolder, seed: int, env: dict, lang: str):
         self.seed = seed
         self.log_path = os.path.join(folder.path, f"game-{seed}.log")
         with open(self.log_path, "wb") as log:
-            self._proc = subprocess.Popen([folder.binary, "--seed", str(seed)], cwd=folder.path,
+            self._proc = subprocess.Popen([folder.binary, "--seed", str(seed), "--lang", lang],
+                                          cwd=folder.path,
                                           env=game_env(env), stdout=log,
                                           stderr=subprocess.STDOUT)
         self.pid = self._proc.pid

@@ -59,9 +59,13 @@ BONUS_MENU = {
     "exit": Rect.twips(9600, 7920, 1980, 660),
 }
 
-# The battle's menu bar entries as measured with the game's font: the middle
-# and the width of each caption, in pixels from the left of the bar.
-BATTLE_MENU = {"quit question": (38, 57), "back to title": (118, 72), "surrender": (190, 43)}
+# The battle's menu bar entries as measured with the game's font, in Japanese
+# and in English: the middle and the width of each caption, in pixels from
+# the left of the bar.
+BATTLE_MENU = {
+    "ja": {"quit question": (38, 57), "back to title": (118, 72), "surrender": (190, 43)},
+    "en": {"quit question": (23, 24), "back to title": (84, 70), "surrender": (161, 55)},
+}
 
 # The rightmost of the player's shot icons: shown from the deployment on
 # through the player's turn, hidden for the computer's turn and after the end.
@@ -83,8 +87,8 @@ def cell_rect(grid: str, col: int, row: int, bar: int) -> Rect:
     return Rect(12 + col * CELL, bar + top + row * CELL, CELL, CELL)
 
 
-def menu_point(rng, entry: str, bar: int) -> tuple:
-    middle, width = BATTLE_MENU[entry]
+def menu_point(rng, entry: str, bar: int, lang: str) -> tuple:
+    middle, width = BATTLE_MENU[lang][entry]
     return middle + rng.randint(-width // 3, width // 3), bar // 2
 
 

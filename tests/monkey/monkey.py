@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
 """Monkey tester: plays the real game under Xvfb and openbox with seeded
 random input, game after game, and fails on a sanitizer report, a crash, an
-exit nobody asked for, a game without a window, two screens at once, or an
-event loop that stops answering.
+exit nobody asked for, a game without a window, two game windows at once, a
+quit question that does not come, or an event loop that stops answering.
+Each game plays in Japanese or in English.
 
     python3 tests/monkey/monkey.py --game build-asan/bin/orvalis --seed 1 --minutes 5
 
@@ -91,14 +92,16 @@ class Monkey:
         seed = rng.randrange(1, 2**31)
         settings = random_settings(rng)
         cap = rng.uniform(*CAP)
+        lang = rng.choice(["ja", "en"])
         self.folder.write_settings(settings)
         self.journal.start_game(index)
-        self.journal.note(f"game seed {seed}, {describe_settings(settings)}, cap {cap:.0f} s")
+        self.journal.note(f"game seed {seed}, {lang}, {describe_settings(settings)}, "
+                          f"cap {cap:.0f} s")
         self.desk.forget_windows()
         self.captured = False
         started = time.monotonic()
-        run = GameRun(self.folder, seed, self.env)
-        player = Player(rng, self.desk, self.journal, self.folder.computer_layout(seed))
+        run = GameRun(self.folder, seed, self.env, lang)
+        player = Player(rng, self.desk, self.journal, self.folder.computer_layout(seed), lang)
         pinger = Pinger(self.args.xping, self.env, started)
         try:
             problem, ending = self.watch(index, run, player, Watchdog(pinger, started),
@@ -144,6 +147,10 @@ class Monkey:
                 self.killed += 1
                 return None, "killed at the cap"
             player.step(windows, now)
+            problem = player.fault(now)
+            if problem and run.status() is None:
+                self.capture(index)
+                return problem, ""
             time.sleep(POLL)
 
     def failure_stem(self, index: int) -> str:

@@ -9,14 +9,16 @@ from typing import NamedTuple, Optional
 import layout as L
 from journal import SCREEN_NAMES
 
-QUIT_QUESTION = "確認"
-RESULT_BOX = "戦闘結果"
+# The boxes' titles in the game's two languages.
+QUIT_QUESTION = {"確認", "Confirm"}
+RESULT_BOX = {"戦闘結果", "Battle Result"}
 
 QUIT_GRACE = 10.0  # s an exit counts as asked for after a quitting action
 WIND_DOWN_PAUSE = 1.0  # s between the steps of quitting at the cap
 SWITCH_SETTLE = 0.5  # s after a screen change before keys go to "the" focused window
 CHAOS = 0.04  # share of random actions in a battle played on purpose
 HOLD_MATCH = 3.0  # s within which a quit question is the one we opened on purpose
+QUESTION_WAIT = 1.0  # s within which Escape or the quit entry must bring the question
 
 RANDOM_BATTLE = {"grid": 45, "double": 6, "menu quit": 4, "menu title": 3, "menu surrender": 3,
                  "close": 3, "random": 8, "wait": 8, "keys": 14}
@@ -86,8 +88,9 @@ class BattlePlay:
 
 
 class Player:
-    def __init__(self, rng, desk, journal, layout: Optional[dict]):
+    def __init__(self, rng, desk, journal, layout: Optional[dict], lang: str):
         self.rng = rng
+        self.lang = lang  # "ja" or "en": where the menu's captions stand
         self.desk = desk
         self.journal = journal
         self.layout = layout  # the computer's, first battle only
@@ -103,6 +106,8 @@ class Player:
         self._plan: Optional[BoxPlan] = None
         self._hold: Optional[tuple] = None  # (seconds, asked at) for our own quit question
         self._battle: Optional[BattlePlay] = None
+        # (due, screen shown, how) after a key or click that must bring the quit question.
+        self._question_due: Optional[tuple] = None
         self._battles = 0
 
     # --- looking -------------------------------------------------------------------
@@ -132,6 +137,21 @@ class Player:
         self._screen = max(screens, key=lambda w: self._shown_since[(w.wid, w.shown)],
                            default=None)
         self._box = self._top_box([w for w in windows if not w.is_screen])
+        # Any box (the question, or a result that came first) or another
+        # screen settles what the key was waiting for.
+        if self._question_due and (self._box or not self._screen
+                                   or self._screen.shown != self._question_due[1]):
+            self._question_due = None
+
+    def fault(self, now: float) -> Optional[str]:
+        """A fault of the game seen by the hands: a quit question that did not come."""
+        if self._question_due and now > self._question_due[0]:
+            return (f"{self._question_due[2]} in battle brought no quit question within "
+                    f"{QUESTION_WAIT:.0f} s")
+        return None
+
+    def _expect_question(self, w, how: str):
+        self._question_due = (time.monotonic() + QUESTION_WAIT, w.shown, how)
 
     def _top_box(self, boxes: list):
         """The box a person can answer: a box opened behind another is blocked."""
@@ -219,7 +239,7 @@ class Player:
 
     def _plan_answer(self, box, now: float) -> BoxPlan:
         rng = self.rng
-        quit_question = box.title == QUIT_QUESTION
+        quit_question = box.title in QUIT_QUESTION
         delay_is_hold = quit_question and self._hold and now - self._hold[1] < HOLD_MATCH
         if self.winding_down:
             delay = 0.2
@@ -254,7 +274,7 @@ class Player:
         self.journal.box_answered()
         if plan.answer == "yes":
             self._ask_to_quit("Yes to the quit question", now)
-        if box.title == RESULT_BOX:
+        if box.title in RESULT_BOX:
             self._after_switch(now)
 
     # --- screens --------------------------------------------------------------------------
@@ -428,11 +448,15 @@ class Player:
         open for a while as the computer fires behind it."""
         hold = self.rng.uniform(0, 5)
         self._hold = (hold, now)
-        via = pick(self.rng, {"menu": 3, "alt+F4": 2})
+        via = pick(self.rng, {"menu": 3, "alt+F4": 2, "Escape": 2})
         what = f" (quit question during the computer's turn, to hold {hold:.2f} s)"
         if via == "menu":
-            self._click(w, L.menu_point(self.rng, "quit question", L.menu_bar_height(w)),
+            self._click(w, L.menu_point(self.rng, "quit question", L.menu_bar_height(w), self.lang),
                         "menu 'quit'" + what)
+            self._expect_question(w, "the menu's quit entry")
+        elif via == "Escape":
+            if self._keys(w, "Escape", what.strip()[1:-1]):
+                self._expect_question(w, "Escape")
         else:
             self._close(w, what)
         self._pause(now, 0.1, 0.2)
@@ -477,12 +501,13 @@ class Player:
             self._click(w, L.cell_rect(grid, *cell, bar).point(self.rng),
                         f"{'enemy' if grid == 'E' else 'own'} cell {cell}", clicks=2)
         elif what == "menu quit":
-            self._click(w, L.menu_point(self.rng, "quit question", bar), "menu 'quit'")
+            self._click(w, L.menu_point(self.rng, "quit question", bar, self.lang), "menu 'quit'")
+            self._expect_question(w, "the menu's quit entry")
         elif what == "menu title":
-            self._click(w, L.menu_point(self.rng, "back to title", bar), "menu 'back to title'")
+            self._click(w, L.menu_point(self.rng, "back to title", bar, self.lang), "menu 'back to title'")
             self._after_switch(now)
         elif what == "menu surrender":
-            self._click(w, L.menu_point(self.rng, "surrender", bar), "menu 'surrender'")
+            self._click(w, L.menu_point(self.rng, "surrender", bar, self.lang), "menu 'surrender'")
         elif what == "close":
             self._close(w)
         elif what == "random":
@@ -504,8 +529,12 @@ class Player:
                             for _ in range(rng.randrange(3, 12)))
         else:
             keys = what
-        if self._keys(w, keys, what) and what in ("alt+t", "F10 Right Return"):
+        if not self._keys(w, keys, what):
+            return
+        if what in ("alt+t", "F10 Right Return"):
             self._after_switch(now, click=False)
+        elif what in ("Escape", "alt+q", "F10 Return"):
+            self._expect_question(w, what)
 
     def _random_grid_click(self, w, play: BattlePlay, now: float):
         rng = self.rng
@@ -542,7 +571,7 @@ class Player:
         if w.role == "ACD_Sub":
             self._click(w, L.TITLE["quit"].point(self.rng), "quit")
         elif w.role == "ACD_Main":
-            self._click(w, L.menu_point(self.rng, "quit question", L.menu_bar_height(w)),
+            self._click(w, L.menu_point(self.rng, "quit question", L.menu_bar_height(w), self.lang),
                         "menu 'quit'")
         else:
             self._close(w)

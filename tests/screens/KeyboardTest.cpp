@@ -316,6 +316,15 @@ private slots:
         key(battle, Qt::Key_Escape);
         key(battle, Qt::Key_Q, Qt::AltModifier);
         QCOMPARE(boxes.Questions(), 2);
+        // Escape in the computer's turn too, when no field takes the
+        // cursor; No goes on with the battle.
+        GameState& gs = game.State();
+        gs.GamePhase = text::kCpTurnPhase;
+        key(battle, Qt::Key_Escape);
+        QCOMPARE(boxes.Questions(), 3);
+        const Integer shots = gs.CPShotCount;
+        battle->CpTurn_Timer();
+        QCOMPARE(gs.CPShotCount, Integer(shots + 1));
 
         // F10 reaches the bar: its first entry, then along it.
         QMenuBar* bar = battle->MenuBar();
@@ -329,7 +338,7 @@ private slots:
         key(bar, Qt::Key_Escape);
         QVERIFY(!bar->activeAction());
         QCOMPARE(QApplication::focusWidget(), battle);
-        QCOMPARE(boxes.Questions(), 2);
+        QCOMPARE(boxes.Questions(), 3);
 
         // Alt+S surrenders, as its entry does.
         key(battle, Qt::Key_S, Qt::AltModifier);

@@ -238,6 +238,19 @@ private slots:
     void aScreenThatGaveWayTakesNoMoreClicks() {
         StartedGame game(27, kAllCleared);
         ACD_Sub& title = game.Sub();
+        // A click split by a change of screen: pressed on the title, released
+        // over it once it gave way. The release finishes no click, and the
+        // button is not left pressed for the title's return.
+        for (QAbstractButton* button :
+             std::initializer_list<QAbstractButton*>{title.Command_Omake(), title.CheckSE()}) {
+            QTest::mousePress(button, Qt::LeftButton);
+            game.OpenBattleScreen();
+            game.Main_()->CpTurn().stop();
+            QTest::mouseRelease(button, Qt::LeftButton);
+            QCOMPARE(VisibleScreens(), QStringList{"ACD_Main"});
+            QVERIFY(!button->isDown());
+            game.Main_()->RetTitle_Click();
+        }
         Click(title.Command4());
         ACD_Main* battle = game.Main_();
         battle->CpTurn().stop();

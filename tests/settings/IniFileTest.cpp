@@ -237,10 +237,29 @@ TEST_F(IniFileTest, GarbageNeverCrashesAndOversizedFilesAreLeftAlone) {
     EXPECT_EQ(Read("Sound", "SE"), "ERROR");
     EXPECT_FALSE(Write("Sound", "SE", "0"));
     EXPECT_EQ(fs::file_size(path_), huge.size());
+}
 
-    // A UTF-16 file is not ours to append single-byte lines to.
-    Put(std::string("\xFF\xFE[\0S\0]\0", 8));
-    EXPECT_FALSE(Write("S", "K", "1"));
+// A write refused after the check that the file may be written leaves it
+// byte for byte as it was: a UTF-16 file, which single-byte lines would
+// spoil, and a file the new text cannot be renamed over (another's file in a
+// shared sticky folder, written to by a stranger who may change its bytes).
+TEST_F(IniFileTest, AWriteRefusedAfterItsCheckLeavesTheFileAsItWas) {
+    for (const std::string& utf16 :
+         {std::string("\xFF\xFE[\0S\0]\0", 8), std::string("\xFE\xFF\0[\0S\0]", 8)}) {
+        Put(utf16);
+        EXPECT_FALSE(Write("S", "K", "1"));
+        EXPECT_EQ(Get(), utf16);
+    }
+    if (::geteuid() != 0) GTEST_SKIP() << "a file of another user needs root to set up";
+    const std::string before = "[Sound]\r\nSE=1\r\n";
+    Put(before);
+    const auto everyone = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
+                          fs::perms::group_write | fs::perms::others_read | fs::perms::others_write;
+    fs::permissions(path_, everyone);
+    fs::permissions(dir_, fs::perms::all | fs::perms::sticky_bit);
+    EXPECT_TRUE(WithoutRoot([&] { return !WriteIni("0", "SE", "Sound", path_); }));
+    EXPECT_EQ(Get(), before);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
 }
 
 }  // namespace
