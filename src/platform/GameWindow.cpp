@@ -1,7 +1,9 @@
 #include "platform/GameWindow.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QIcon>
+#include <QWindow>
 
 #include "assets/Layouts.h"
 #include "platform/Form.h"
@@ -13,9 +15,20 @@ namespace {
 
 GameWindow* instance = nullptr;
 
+// A screen has one size, so the window asks for no maximize button (X11
+// window managers listen; Wayland title bars show one all the same).
+constexpr Qt::WindowFlags kWindowFlags = Qt::Window | Qt::CustomizeWindowHint |
+                                         Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                         Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
+constexpr Qt::WindowStates kWholeScreen = Qt::WindowMaximized | Qt::WindowFullScreen;
+
 }  // namespace
 
-GameWindow::GameWindow() : QWidget(nullptr, Qt::Window) {
+GameWindow::GameWindow() : QWidget(nullptr, kWindowFlags) {
+    // On Wayland a maximized window must take the size the desktop gives it,
+    // or the desktop cuts the program off: there the window may grow for a
+    // moment, and it asks straight back to its screen's size.
+    growable_ = QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
     setObjectName(QStringLiteral("GameWindow"));
     setWindowTitle(QString::fromUtf8(assets::kCaption));
     setWindowIcon(QIcon(StoredPixmap("App.Icon")));
@@ -58,7 +71,7 @@ void GameWindow::Show(Form& form) {
         }
         form.installEventFilter(this);
         form.move(0, 0);
-        setFixedSize(form.size());
+        holdSize(form.size());
         // X11 only; elsewhere the role is not the platform's business.
         setWindowRole(form.objectName());
         // Every change of screen copies the place it leaves, so once the
@@ -69,6 +82,11 @@ void GameWindow::Show(Form& form) {
     // showing the window does, just below.
     form.show();
     show();
+    if (QWindow* handle = windowHandle()) {
+        handle->installEventFilter(this);
+        connect(handle, &QWindow::windowStateChanged, this, &GameWindow::stayUnmaximized,
+                Qt::ConnectionType(Qt::QueuedConnection | Qt::UniqueConnection));
+    }
     raise();
     activateWindow();
     // A screen whose activation chose a control for the keyboard keeps it.
@@ -79,15 +97,54 @@ void GameWindow::Show(Form& form) {
 }
 
 bool GameWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == windowHandle() && event->type() == QEvent::Close && OpenBoxCount() > 0) {
+        // A second close while the quit question of the first is up: Qt
+        // would take it as accepted without asking and end the game. Where
+        // the box is a window of its own it blocks this already.
+        event->ignore();
+        return true;
+    }
     if (watched == current_ && event->type() == QEvent::Resize) {
         // A menu bar that changes its height changes the screen's size.
-        setFixedSize(current_->size());
+        holdSize(current_->size());
     }
     return QWidget::eventFilter(watched, event);
 }
 
+void GameWindow::holdSize(QSize size) {
+    if (!growable_) {
+        setFixedSize(size);
+        return;
+    }
+    setMinimumSize(size);
+    // A maximized window keeps the desktop's size until it is given back.
+    if (!wholeScreen()) resize(size);
+}
+
+bool GameWindow::wholeScreen() const {
+    const QWindow* handle = windowHandle();
+    return handle && (handle->windowStates() & kWholeScreen);
+}
+
+void GameWindow::stayUnmaximized() {
+    // Queued behind the maximized frame: asked before that frame is up, the
+    // desktop would not hear it.
+    if (!wholeScreen()) return;
+    unmaximizing_ = true;
+    windowHandle()->setWindowStates(windowHandle()->windowStates() & ~kWholeScreen);
+}
+
 void GameWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
+    // Pulled larger by the desktop: back to the screen's size. Out of a
+    // maximized state the desktop itself gives the size back.
+    if (growable_ && current_) {
+        if (size() == current_->size())
+            unmaximizing_ = false;
+        else if (!wholeScreen() && !unmaximizing_)
+            QMetaObject::invokeMethod(this, [this] { if (current_) resize(current_->size()); },
+                                      Qt::QueuedConnection);
+    }
     emit contentResized();
 }
 

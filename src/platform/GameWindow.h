@@ -43,6 +43,13 @@ signals:
     void contentResized();
 
 private:
+    void holdSize(QSize size);
+    void stayUnmaximized();
+    bool wholeScreen() const;
+
+    bool growable_ = false;
+    bool unmaximizing_ = false;
+
     // Not a QPointer<Form>: the window still hears from a screen that is
     // half destroyed, no longer a Form.
     QPointer<QWidget> current_;

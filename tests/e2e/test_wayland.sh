@@ -106,4 +106,46 @@ xdotool key Return
 at_home "continue screen" "$(wait_client 801 wl_continue)"
 [ "$(convert "$E2E_SHOTS/wl_continue.png" -format "%[pixel:p{$((hx + 20)),$((hy + 20))}]" info:)" \
     = "srgb(0,0,0)" ] || e2e_fail "the continue screen is not the one shown"
-echo "wayland ok: title, battle, title, battle, continue at $home; boxes centred"
+kill "$E2E_GAME_PID"; wait "$E2E_GAME_PID" 2>/dev/null || true
+
+# With Qt's own title bar, as a player has it: its maximize button leaves the
+# window as it was (a maximized window of the wrong size would be cut off by
+# weston), and the close button clicked again under the quit question it
+# asked on the battle screen does not end the game.
+unset QT_WAYLAND_DISABLE_WINDOWDECORATION
+park() { xdotool mousemove 1278 998; }   # out of the way of the shots below
+park
+e2e_start_game "$game" --seed 3
+# "W H X Y" of the decorated window, once it is WIDTH wide and still, shot as NAME.
+decorated() {
+    local i area last=""
+    for i in $(seq 1 50); do
+        e2e_shot "$2"
+        area=$(convert "$E2E_SHOTS/$2.png" -crop 1270x990+0+0 +repage -trim -format '%w %h %X %Y' info:)
+        [ "${area%% *}" = "$1" ] && [ "$area" = "$last" ] && { echo "$area"; return 0; }
+        last="$area"
+        sleep 0.2
+    done
+    e2e_fail "$2: no window $1 wide (last $area)"
+}
+frame=$(decorated 807 wl_decorated)
+read -r fw _ fx fy <<<"$frame"
+bar() { xdotool mousemove $((fx + fw - $1)) $((fy + 15)) click 1 sleep 0.2; park; }
+bar 39   # maximize
+sleep 1.5
+[ "$(decorated 807 wl_unmaximized)" = "$frame" ] || e2e_fail "maximizing moved or resized the window"
+xdotool key Return
+frame=$(decorated 815 wl_decorated_battle)
+read -r fw _ fx fy <<<"$frame"
+bar 17   # close
+sleep 1
+bar 17
+sleep 1
+kill -0 "$E2E_GAME_PID" 2>/dev/null || e2e_fail "a second close under the quit question ended the game"
+e2e_shot wl_asked
+xdotool key Escape
+sleep 0.5
+[ "$(decorated 815 wl_still_here)" = "$frame" ] || e2e_fail "No to the quit question left no battle"
+[ "$(compare -metric AE "$E2E_SHOTS/wl_asked.png" "$E2E_SHOTS/wl_still_here.png" null: 2>&1)" != 0 ] \
+    || e2e_fail "the close button asked no quit question"
+echo "wayland ok: title, battle, title, battle, continue at $home; boxes centred; title bar buttons"

@@ -3,6 +3,7 @@
 // result box is up. Whatever happens behind a box, no screen is deleted under
 // it, one screen stays in view, ScreenSwitching never stays set, and the box
 // still answers as it says: Yes ends the game, No goes on where the game is.
+#include <QCloseEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -260,6 +261,7 @@ private slots:
         battle->CpTurn().start(60);
 
         QStringList seen, offCentre;
+        bool closedUnderBox = false;
         QElapsedTimer since;
         since.start();
         QTimer look;
@@ -279,12 +281,16 @@ private slots:
             if (seen.isEmpty() || seen.last() != box) {
                 seen << box;
                 // Under the box the menu takes neither a click nor its key.
+                // Nor does the window's close box, clicked again.
                 if (seen.size() == 1)
-                    QTimer::singleShot(0, battle, [battle] {
+                    QTimer::singleShot(0, battle, [battle, &window, &closedUnderBox] {
                         QMenuBar* bar = battle->MenuBar();
                         QTest::mouseClick(bar, Qt::LeftButton, {},
                                           bar->actionGeometry(bar->actions().first()).center());
                         QTest::keyClick(battle, Qt::Key_Q, Qt::AltModifier);
+                        QCloseEvent again;  // as the desktop sends it
+                        QCoreApplication::sendEvent(window.windowHandle(), &again);
+                        closedUnderBox = again.isAccepted() || !window.isVisible();
                     });
                 return;
             }
@@ -308,6 +314,7 @@ private slots:
         QCOMPARE(seen, (QStringList{kQuestion + " ACD_Main 1", kLose + " ACD_Main 2",
                                     kQuestion + " ACD_Continue 1"}));
         QCOMPARE(offCentre, QStringList{});
+        QVERIFY(!closedUnderBox);
         QCOMPARE(VisibleScreens(), QStringList{"ACD_Continue"});
         QCOMPARE(window.geometry().topLeft(), home);
         QCOMPARE(OpenBoxCount(), 0);
