@@ -33,15 +33,17 @@ for _ in $(seq 1 100); do [ -S "$work/orvalis" ] && break; sleep 0.1; done
 export WAYLAND_DISPLAY=orvalis QT_WAYLAND_DISABLE_WINDOWDECORATION=1
 e2e_start_game "$game" --seed 3
 
-# "W H X Y" of the client area in a screenshot of weston's output.
-client() { convert "$E2E_SHOTS/$1.png" -crop 1280x1000+0+0 +repage -trim -format '%w %h %X %Y' info:; }
-# Waits for the client area WIDTH pixels wide; shoots it as NAME, prints "W H X Y".
+# "W H X Y" of the client area (or of the window, with a title bar) in a
+# screenshot of weston's output; its bottom right corner holds the pointer.
+client() { convert "$E2E_SHOTS/$1.png" -crop 1270x990+0+0 +repage -trim -format '%w %h %X %Y' info:; }
+# Waits for the client area WIDTH pixels wide and still; shoots it as NAME, prints "W H X Y".
 wait_client() {
-    local width="$1" name="$2" i area
+    local width="$1" name="$2" i area last=""
     for i in $(seq 1 100); do
         e2e_shot "$name"
         area=$(client "$name")
-        [ "${area%% *}" = "$width" ] && { echo "$area"; return 0; }
+        [ "${area%% *}" = "$width" ] && [ "$area" = "$last" ] && { echo "$area"; return 0; }
+        last="$area"
         sleep 0.2
     done
     e2e_fail "$name: no client area $width wide (last $area)"
@@ -113,29 +115,17 @@ kill "$E2E_GAME_PID"; wait "$E2E_GAME_PID" 2>/dev/null || true
 # weston), and the close button clicked again under the quit question it
 # asked on the battle screen does not end the game.
 unset QT_WAYLAND_DISABLE_WINDOWDECORATION
-park() { xdotool mousemove 1278 998; }   # out of the way of the shots below
+park() { xdotool mousemove 1278 998; }
 park
 e2e_start_game "$game" --seed 3
-# "W H X Y" of the decorated window, once it is WIDTH wide and still, shot as NAME.
-decorated() {
-    local i area last=""
-    for i in $(seq 1 50); do
-        e2e_shot "$2"
-        area=$(convert "$E2E_SHOTS/$2.png" -crop 1270x990+0+0 +repage -trim -format '%w %h %X %Y' info:)
-        [ "${area%% *}" = "$1" ] && [ "$area" = "$last" ] && { echo "$area"; return 0; }
-        last="$area"
-        sleep 0.2
-    done
-    e2e_fail "$2: no window $1 wide (last $area)"
-}
-frame=$(decorated 807 wl_decorated)
+frame=$(wait_client 807 wl_decorated)
 read -r fw _ fx fy <<<"$frame"
 bar() { xdotool mousemove $((fx + fw - $1)) $((fy + 15)) click 1 sleep 0.2; park; }
 bar 39   # maximize
 sleep 1.5
-[ "$(decorated 807 wl_unmaximized)" = "$frame" ] || e2e_fail "maximizing moved or resized the window"
+[ "$(wait_client 807 wl_unmaximized)" = "$frame" ] || e2e_fail "maximizing moved or resized the window"
 xdotool key Return
-frame=$(decorated 815 wl_decorated_battle)
+frame=$(wait_client 815 wl_decorated_battle)
 read -r fw _ fx fy <<<"$frame"
 bar 17   # close
 sleep 1
@@ -145,7 +135,7 @@ kill -0 "$E2E_GAME_PID" 2>/dev/null || e2e_fail "a second close under the quit q
 e2e_shot wl_asked
 xdotool key Escape
 sleep 0.5
-[ "$(decorated 815 wl_still_here)" = "$frame" ] || e2e_fail "No to the quit question left no battle"
+[ "$(wait_client 815 wl_still_here)" = "$frame" ] || e2e_fail "No to the quit question left no battle"
 [ "$(compare -metric AE "$E2E_SHOTS/wl_asked.png" "$E2E_SHOTS/wl_still_here.png" null: 2>&1)" != 0 ] \
     || e2e_fail "the close button asked no quit question"
 echo "wayland ok: title, battle, title, battle, continue at $home; boxes centred; title bar buttons"
