@@ -19,7 +19,9 @@ e2e_start_x() {
     local n
     for n in $(seq 90 140); do
         if [ ! -e "/tmp/.X${n}-lock" ] && [ ! -e "/tmp/.X11-unix/X${n}" ]; then
-            Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+            # -noreset: a game that quits must not take the server down with it
+            # for the moment the next game connects.
+            Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
             E2E_XVFB_PID=$!
             export DISPLAY=":$n"
             local i
