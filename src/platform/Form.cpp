@@ -213,7 +213,16 @@ QAction* Form::MenuBarAction(const QString& caption, std::function<void()> onCli
     QMenuBar* bar = MenuBar();
     auto* action = new QAction(caption, bar);
     action->setObjectName(caption);
-    connect(action, &QAction::triggered, this, [onClick = std::move(onClick)] { onClick(); });
+    connect(action, &QAction::triggered, this, [this, onClick = std::move(onClick)] {
+        // An entry chosen from the keyboard: the bar hands the keys back to
+        // the screen first, or a box opened by the entry would give them
+        // back to the bar, which keeps Escape for itself.
+        if (window()->focusWidget() == menuBar_) {
+            menuBar_->clearFocus();
+            setFocus(Qt::MenuBarFocusReason);
+        }
+        onClick();
+    });
     bar->addAction(action);
     layoutClient();
     return action;

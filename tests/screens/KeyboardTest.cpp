@@ -346,6 +346,31 @@ private slots:
         QTRY_COMPARE(VisibleScreens(), QStringList{"ACD_Continue"});
     }
 
+    // The quit entry chosen with F10 and Enter, answered No in a real box:
+    // the keys are the battle's again, so Escape asks once more.
+    void keysComeBackFromTheMenuAfterItsBox() {
+        StartedGame game(47);
+        ACD_Main* battle = battleInDeployment(game);
+        battle->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(battle));
+        SetBoxResponder({});
+        int asked = 0;
+        const auto answerNo = [&asked] {
+            QTimer::singleShot(50, [&asked] {
+                if (OpenBoxCount() == 0) return;
+                ++asked;
+                key(QApplication::focusWidget(), Qt::Key_Escape);
+            });
+        };
+        answerNo();
+        key(battle, Qt::Key_F10);
+        key(battle->MenuBar(), Qt::Key_Return);
+        answerNo();
+        key(QApplication::focusWidget(), Qt::Key_Escape);
+        QCOMPARE(asked, 2);
+        QTRY_COMPARE(OpenBoxCount(), 0);
+    }
+
     void continueAndViewersAnswerTheirKeys() {
         StartedGame game(46, "[CLR]\nCH0=1\nCH1=1\nCH2=1\n");
         GameState& gs = game.State();
