@@ -1,5 +1,6 @@
 #include "platform/BoxInWindow.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QEvent>
 #include <QFrame>
@@ -7,6 +8,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPointer>
+#include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <vector>
@@ -14,6 +16,7 @@
 #include "platform/Controls.h"
 #include "platform/Form.h"
 #include "platform/GameWindow.h"
+#include "platform/MessageBox.h"
 
 namespace orv::ui {
 namespace {
@@ -26,7 +29,8 @@ std::vector<BoxLayer*> layers;
 // and holds the box, in a frame with the box's title, in the middle.
 class BoxLayer : public QWidget {
 public:
-    BoxLayer(GameWindow& window, const QString& title) : QWidget(&window), window_(window) {
+    BoxLayer(GameWindow& window, const QString& title, const QString& kind)
+        : QWidget(&window), window_(window) {
         setObjectName(QStringLiteral("BoxLayer"));
         frame_ = new QFrame(this);
         frame_->setFrameStyle(QFrame::Panel | QFrame::Raised);
@@ -48,13 +52,18 @@ public:
         frame_->installEventFilter(this);
         connect(&window, &GameWindow::contentResized, this, [this] { cover(); });
         layers.push_back(this);
+        window.BoxInsideOpened(kind);
         // Installed last, so it sees the player's input before anyone else.
         qApp->installEventFilter(this);
         cover();
     }
-    ~BoxLayer() override { std::erase(layers, this); }
+    ~BoxLayer() override {
+        std::erase(layers, this);
+        // Not when the window itself is going, taking its layers with it.
+        if (GameWindow::Instance() == &window_) window_.BoxInsideClosed();
+    }
 
-    void Hold(QWidget* box) {
+    void Hold(QMessageBox* box) {
         static_cast<QVBoxLayout*>(frame_->layout())->addWidget(box);
         box_ = box;
     }
@@ -65,8 +74,12 @@ public:
         setGeometry(window_.rect());
         raise();
         centre();
-        if (box_ && !isAncestorOf(QApplication::focusWidget())) {
+        // On one of its buttons, as a box window has it: on the box itself,
+        // Enter and Space would do nothing.
+        QWidget* focus = QApplication::focusWidget();
+        if (box_ && !(qobject_cast<QAbstractButton*>(focus) && box_->isAncestorOf(focus))) {
             QWidget* button = box_->focusWidget();
+            if (!qobject_cast<QAbstractButton*>(button)) button = box_->defaultButton();
             (button ? button : box_.data())->setFocus(Qt::OtherFocusReason);
         }
     }
@@ -109,7 +122,7 @@ private:
 
     GameWindow& window_;
     QFrame* frame_;
-    QPointer<QWidget> box_;
+    QPointer<QMessageBox> box_;
 };
 
 }  // namespace
@@ -122,14 +135,16 @@ bool BoxesInsideWindow() {
 int ExecBoxInWindow(GameWindow& window, QMessageBox::Icon icon, const QString& text,
                     const QString& title, QMessageBox::StandardButtons buttons) {
     QPointer<QWidget> focusBefore = QApplication::focusWidget();
-    QPointer<BoxLayer> layer = new BoxLayer(window, title);
+    const bool yesNo = buttons.testFlag(QMessageBox::Yes);
+    QPointer<BoxLayer> layer = new BoxLayer(window, title, yesNo ? "YesNo" : "Ok");
     QPointer<QMessageBox> box = new QMessageBox(icon, title, text, buttons, layer);
     box->setWindowFlags(Qt::Widget);
-    box->setFont(GameFont(9, false));
+    PrepareBox(*box);
     // Placed by the frame around it, not centred on a parent as a window is.
     box->setAttribute(Qt::WA_Moved);
     layer->Hold(box);
     layer->show();
+    layer->cover();
     QTimer::singleShot(0, box, [window = QPointer<GameWindow>(&window), layer] {
         if (!window || !layer) return;
         window->raise();

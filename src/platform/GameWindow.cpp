@@ -72,8 +72,7 @@ void GameWindow::Show(Form& form) {
         form.installEventFilter(this);
         form.move(0, 0);
         holdSize(form.size());
-        // X11 only; elsewhere the role is not the platform's business.
-        setWindowRole(form.objectName());
+        nameRole();
         // Every change of screen copies the place it leaves, so once the
         // window is up this moves nothing.
         if (!isVisible() || wanted != here) MoveClientTo(wanted);
@@ -94,6 +93,22 @@ void GameWindow::Show(Form& form) {
     (chosen && chosen->isVisible() ? chosen : &form)->setFocus(Qt::OtherFocusReason);
     // Boxes open across the change come back over the new content.
     emit contentResized();
+}
+
+void GameWindow::BoxInsideOpened(const QString& kind) {
+    boxesInside_.append(kind);
+    nameRole();
+}
+
+void GameWindow::BoxInsideClosed() {
+    if (!boxesInside_.isEmpty()) boxesInside_.removeLast();
+    nameRole();
+}
+
+void GameWindow::nameRole() {
+    // X11 only; elsewhere the role is not the platform's business.
+    const QString screen = current_ ? current_->objectName() : QString();
+    setWindowRole(boxesInside_.isEmpty() ? screen : screen + '+' + boxesInside_.last());
 }
 
 bool GameWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -142,8 +157,12 @@ void GameWindow::resizeEvent(QResizeEvent* event) {
         if (size() == current_->size())
             unmaximizing_ = false;
         else if (!wholeScreen() && !unmaximizing_)
-            QMetaObject::invokeMethod(this, [this] { if (current_) resize(current_->size()); },
-                                      Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    if (current_) resize(current_->size());
+                },
+                Qt::QueuedConnection);
     }
     emit contentResized();
 }

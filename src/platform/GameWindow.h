@@ -8,6 +8,7 @@
 // screen it shows (the desktop's tools and the end-to-end tests tell the
 // screens apart by it). Closing the window is closing the screen it shows.
 #include <QPointer>
+#include <QStringList>
 #include <QWidget>
 
 namespace orv::ui {
@@ -29,6 +30,12 @@ public:
     void Show(Form& form);
     Form* Current() const;
 
+    // A box drawn inside the window opens or closes. Its kind ("YesNo" or
+    // "Ok") follows the screen's name in the role, so that the desktop's
+    // tools learn of a box they cannot see as a window ("ACD_Main+YesNo").
+    void BoxInsideOpened(const QString& kind);
+    void BoxInsideClosed();
+
     // Where the client area stands, in logical pixels.
     QPoint ClientPos() const;
     void MoveClientTo(QPoint pos);
@@ -47,6 +54,9 @@ private:
     void stayUnmaximized();
     bool wholeScreen() const;
 
+    void nameRole();
+
+    QStringList boxesInside_;  // the kinds of the boxes drawn inside, the top one last
     bool growable_ = false;
     bool unmaximizing_ = false;
 

@@ -12,8 +12,11 @@ Language current = Language::Japanese;
 }  // namespace
 
 Language LanguageOfLocale() {
-    const QStringList preferred = QLocale::system().uiLanguages();
-    const QString first = preferred.isEmpty() ? QString() : preferred.first();
+    return LanguageOf(QLocale::system().uiLanguages());
+}
+
+Language LanguageOf(const QStringList& uiLanguages) {
+    const QString first = uiLanguages.isEmpty() ? QString() : uiLanguages.first();
     if (first.isEmpty() || first == QLatin1String("C") || first.startsWith(QLatin1String("ja")))
         return Language::Japanese;
     return Language::English;

@@ -4,6 +4,7 @@
 // every text the player reads goes through Tr where it is shown, so the
 // words the engine stores and compares stay the design's own.
 #include <QString>
+#include <QStringList>
 
 namespace orv::ui {
 
@@ -13,6 +14,8 @@ enum class Language { Japanese, English };
 // Japanese for a Japanese locale and for the C (POSIX) locale or none,
 // English for every other.
 Language LanguageOfLocale();
+// The same from the player's languages, the preferred first ("ja-JP", "en-GB").
+Language LanguageOf(const QStringList& uiLanguages);
 
 // Loads the English catalogue, which is built into the game, for English.
 void UseLanguage(Language language);

@@ -52,7 +52,7 @@ int execBox(QWidget* parent, QMessageBox::Icon icon, const QString& text, const 
     // On the heap: the box must never be a stack object that its parent's
     // destructor could try to delete.
     QPointer<QMessageBox> box = new QMessageBox(icon, title, text, buttons, window);
-    box->setFont(GameFont(9, false));
+    PrepareBox(*box);
     // The game's boxes come to the front even when another window has the focus.
     box->setWindowFlag(Qt::WindowStaysOnTopHint);
     QTimer::singleShot(0, box, [box] {
@@ -66,6 +66,17 @@ int execBox(QWidget* parent, QMessageBox::Icon icon, const QString& text, const 
 }
 
 }  // namespace
+
+void PrepareBox(QMessageBox& box) {
+    box.setFont(GameFont(9, false));
+    // Enter and Space take the first button (Yes, or OK), and the keyboard
+    // starts on it, whichever way the box is shown.
+    for (QMessageBox::StandardButton first : {QMessageBox::Yes, QMessageBox::Ok})
+        if (box.button(first)) {
+            box.setDefaultButton(first);
+            break;
+        }
+}
 
 void SetBoxResponder(BoxResponder responder) {
     responderSlot() = std::move(responder);

@@ -6,6 +6,7 @@
 #include <QString>
 #include <functional>
 
+class QMessageBox;
 class QWidget;
 
 namespace orv::ui {
@@ -27,6 +28,10 @@ inline bool AskYesNo(QWidget* parent, const QString& text, const QString& title)
 inline void ShowOk(QWidget* parent, const QString& text, const QString& title) {
     ShowBox(parent, text, title, BoxButtons::Ok);
 }
+
+// The game's look and keys for a box, in a window of its own or in the game
+// window: its font, and the first button the default with the focus on it.
+void PrepareBox(QMessageBox& box);
 
 // Boxes open right now, boxes opened behind other boxes included.
 int OpenBoxCount();

@@ -93,14 +93,16 @@ class Monkey:
         settings = random_settings(rng)
         cap = rng.uniform(*CAP)
         lang = rng.choice(["ja", "en"])
+        inside = rng.random() < 0.4
         self.folder.write_settings(settings)
         self.journal.start_game(index)
         self.journal.note(f"game seed {seed}, {lang}, {describe_settings(settings)}, "
+                          f"boxes {'inside the window' if inside else 'as windows'}, "
                           f"cap {cap:.0f} s")
         self.desk.forget_windows()
         self.captured = False
         started = time.monotonic()
-        run = GameRun(self.folder, seed, self.env, lang)
+        run = GameRun(self.folder, seed, self.env, lang, inside)
         player = Player(rng, self.desk, self.journal, self.folder.computer_layout(seed), lang)
         pinger = Pinger(self.args.xping, self.env, started)
         try:

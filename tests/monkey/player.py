@@ -10,8 +10,8 @@ import layout as L
 from journal import SCREEN_NAMES
 
 # The boxes' titles in the game's two languages.
-QUIT_QUESTION = {"確認", "Confirm"}
-RESULT_BOX = {"戦闘結果", "Battle Result"}
+QUIT_QUESTION = {"確認", "Confirm", "inside YesNo"}
+RESULT_BOX = {"戦闘結果", "Battle Result", "inside Ok"}
 
 QUIT_GRACE = 10.0  # s an exit counts as asked for after a quitting action
 WIND_DOWN_PAUSE = 1.0  # s between the steps of quitting at the cap
@@ -19,6 +19,14 @@ SWITCH_SETTLE = 0.5  # s after a screen change before keys go to "the" focused w
 CHAOS = 0.04  # share of random actions in a battle played on purpose
 HOLD_MATCH = 3.0  # s within which a quit question is the one we opened on purpose
 QUESTION_WAIT = 1.0  # s within which Escape or the quit entry must bring the question
+ANSWER_WAIT = 5.0  # s within which a box answered from the keyboard must be gone
+# How a box is answered. A box drawn inside the game window is no window of
+# its own to click or close: there, every key a box answers.
+BOX_HOWS = {"yes": {"click": 1, "Return": 1}, "no": {"click": 2, "Escape": 2, "alt+F4": 1},
+            "ok": {"click": 2, "Return": 2, "Escape": 1, "alt+F4": 1}}
+INSIDE_HOWS = {"yes": {"Return": 1, "KP_Enter": 1, "space": 1, "y": 1},
+               "no": {"Escape": 2, "n": 1, "Tab Return": 1},
+               "ok": {"Return": 2, "KP_Enter": 1, "space": 1, "Escape": 1, "Tab space": 1}}
 
 RANDOM_BATTLE = {"grid": 45, "double": 6, "menu quit": 4, "menu title": 3, "menu surrender": 3,
                  "close": 3, "random": 8, "wait": 8, "keys": 14}
@@ -108,6 +116,8 @@ class Player:
         self._battle: Optional[BattlePlay] = None
         # (due, screen shown, how) after a key or click that must bring the quit question.
         self._question_due: Optional[tuple] = None
+        # (due, box shown, how) after keys that must answer a box.
+        self._answer_due: Optional[tuple] = None
         self._battles = 0
 
     # --- looking -------------------------------------------------------------------
@@ -142,12 +152,16 @@ class Player:
         if self._question_due and (self._box or not self._screen
                                    or self._screen.shown != self._question_due[1]):
             self._question_due = None
+        if self._answer_due and self._answer_due[1] not in {w.shown for w in windows}:
+            self._answer_due = None
 
     def fault(self, now: float) -> Optional[str]:
         """A fault of the game seen by the hands: a quit question that did not come."""
         if self._question_due and now > self._question_due[0]:
             return (f"{self._question_due[2]} in battle brought no quit question within "
                     f"{QUESTION_WAIT:.0f} s")
+        if self._answer_due and now > self._answer_due[0]:
+            return f"{self._answer_due[2]} did not answer the box within {ANSWER_WAIT:.0f} s"
         return None
 
     def _expect_question(self, w, how: str):
@@ -253,9 +267,7 @@ class Player:
             answer = "yes" if self.winding_down or rng.random() < yes else "no"
         else:
             answer = "ok"
-        hows = {"yes": {"click": 1, "Return": 1},
-                "no": {"click": 2, "Escape": 2, "alt+F4": 1},
-                "ok": {"click": 2, "Return": 2, "Escape": 1, "alt+F4": 1}}[answer]
+        hows = (INSIDE_HOWS if box.inside else BOX_HOWS)[answer]
         plan = BoxPlan(box.wid, now + delay, answer, pick(rng, hows))
         self._hold = None
         self.journal.note(f"will answer {plan.answer} by {plan.how} in {delay:.2f} s")
@@ -265,12 +277,16 @@ class Player:
         button = L.box_button(box, 1 if plan.answer == "yes" else 0)
         how = plan.how
         if how != "click" and self.desk.activate(box.wid) != box.wid:
+            if box.inside:
+                return  # no window to click: the keys wait for the focus
             how = "click"  # the keys would go to another window
         if how == "click":
             self._click(box, button, plan.answer)
         else:
             self.journal.action(f"{how} on {self._name(box)} ({plan.answer})")
             self.desk.key(how)
+            self._answer_due = (time.monotonic() + ANSWER_WAIT, box.shown,
+                                f"{how} on {self._name(box)}")
         self.journal.box_answered()
         if plan.answer == "yes":
             self._ask_to_quit("Yes to the quit question", now)

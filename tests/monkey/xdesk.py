@@ -9,8 +9,10 @@ import tempfile
 import time
 from typing import NamedTuple, Optional
 
-# The game window carries the name of the screen it shows as WM_WINDOW_ROLE;
-# boxes carry none.
+# The game window carries the name of the screen it shows as WM_WINDOW_ROLE,
+# followed by "+YesNo" or "+Ok" while a box is drawn inside it; boxes of their
+# own carry none. A box inside is listed as a window of its own with the game
+# window's id negated and the title "inside YesNo" or "inside Ok".
 SCREEN_ROLES = ("ACD_Sub", "ACD_Main", "ACD_Continue", "ACD_OmakeMode",
                 "ACD_OmakeCG0A", "ACD_OmakeCG0C")
 
@@ -26,6 +28,11 @@ class Window(NamedTuple):
     @property
     def is_screen(self) -> bool:
         return self.role in SCREEN_ROLES
+
+    @property
+    def inside(self) -> bool:
+        """A box drawn inside the game window."""
+        return self.wid < 0
 
 
 def _quiet(cmd, env, timeout=5.0) -> subprocess.CompletedProcess:
@@ -110,10 +117,12 @@ class Desk:
     def __init__(self, env: dict):
         self.env = dict(env, LC_ALL="C.UTF-8")  # xprop prints titles in the locale's charset
         self._known: dict = {}  # wid -> Window as last seen; a box keeps its title and size
+        self._inside: dict = {}  # game window's wid -> the box inside it as last seen
         self._shown = 0
 
     def forget_windows(self):
         self._known.clear()
+        self._inside.clear()
 
     def visible_windows(self, pid: int) -> list:
         out = _quiet(["xdotool", "search", "--onlyvisible", "--pid", str(pid)], self.env).stdout
@@ -122,6 +131,8 @@ class Desk:
             window = self._describe(int(token))
             if window:
                 windows.append(window)
+                if window.wid in self._inside:
+                    windows.append(self._inside[window.wid])
         return windows
 
     def _describe(self, wid: int) -> Optional[Window]:
@@ -141,7 +152,13 @@ class Desk:
         height = re.search(r"Height: (\d+)", size)
         if not (width and height):
             return None
-        role = role.group(1) if role else ""
+        role, _, inside = (role.group(1) if role else "").partition("+")
+        box = self._inside.get(wid)
+        if not inside:
+            self._inside.pop(wid, None)
+        elif not box or box.title != "inside " + inside:
+            self._shown += 1
+            self._inside[wid] = Window(-wid, "", "inside " + inside, 0, 0, self._shown)
         if not known or known.role != role:
             self._shown += 1
         window = Window(wid, role, title.group(1) if title else "", int(width.group(1)),
@@ -157,7 +174,7 @@ class Desk:
 
     def click(self, wid: int, x: int, y: int, clicks: int = 1):
         """A left click (clicks=2: a fast double click) at window coordinates."""
-        cmd = ["xdotool", "mousemove", "--window", str(wid), str(x), str(y), "sleep", "0.03",
+        cmd = ["xdotool", "mousemove", "--window", str(abs(wid)), str(x), str(y), "sleep", "0.03",
                "click"]
         if clicks > 1:
             cmd += ["--repeat", str(clicks), "--delay", "20"]
@@ -173,8 +190,9 @@ class Desk:
 
     def activate(self, wid: int) -> int:
         """Asks the window manager to focus the window; returns who has the focus."""
-        _quiet(["xdotool", "windowactivate", "--sync", str(wid)], self.env, timeout=2.0)
-        return self.focused()
+        _quiet(["xdotool", "windowactivate", "--sync", str(abs(wid))], self.env, timeout=2.0)
+        focus = self.focused()
+        return -focus if wid < 0 and focus == -wid else focus
 
     def key(self, keys: str):
         """Keys (blank-separated) to whichever window has the focus, as a person types them."""

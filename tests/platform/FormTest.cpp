@@ -8,6 +8,7 @@
 #include "assets/Layouts.h"
 #include "platform/Form.h"
 #include "platform/Pictures.h"
+#include "platform/Program.h"
 
 using namespace orv;
 using namespace orv::ui;
@@ -15,6 +16,28 @@ using namespace orv::ui;
 class FormTest : public QObject {
     Q_OBJECT
 private slots:
+    // Wayland first where a compositor runs, with X11 to fall back on; X11
+    // where none does; and the player's own choice above both.
+    void windowSystemFollowsTheDesktop() {
+        const QByteArray chosen = qgetenv("QT_QPA_PLATFORM"), wayland = qgetenv("WAYLAND_DISPLAY");
+        const struct {
+            const char* compositor;
+            const char* player;
+            const char* expected;
+        } cases[] = {{"wayland-0", nullptr, "wayland;xcb"},
+                     {nullptr, nullptr, "xcb"},
+                     {"wayland-0", "offscreen", "offscreen"},
+                     {nullptr, "wayland", "wayland"}};
+        for (const auto& c : cases) {
+            c.compositor ? qputenv("WAYLAND_DISPLAY", c.compositor) : qunsetenv("WAYLAND_DISPLAY");
+            c.player ? qputenv("QT_QPA_PLATFORM", c.player) : qunsetenv("QT_QPA_PLATFORM");
+            ChooseWindowSystem();
+            QCOMPARE(qgetenv("QT_QPA_PLATFORM"), QByteArray(c.expected));
+        }
+        qputenv("QT_QPA_PLATFORM", chosen);
+        wayland.isNull() ? qunsetenv("WAYLAND_DISPLAY") : qputenv("WAYLAND_DISPLAY", wayland);
+    }
+
     void withoutMenuBarTheFormIsItsClient() {
         Form form(assets::Screen("ACD_Sub"));
         QCOMPARE(form.Client(), &form);

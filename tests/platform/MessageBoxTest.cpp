@@ -5,9 +5,11 @@
 #include <QMessageBox>
 #include <QTimer>
 #include <QtTest>
+#include <memory>
 
 #include "assets/Layouts.h"
 #include "platform/Form.h"
+#include "platform/GameWindow.h"
 #include "platform/MessageBox.h"
 
 using namespace orv;
@@ -59,31 +61,107 @@ private slots:
         }
     }
 
-    // The keyboard answers a box as its buttons do: Y and Enter yes, N and
-    // Escape no; Enter and Escape close an OK box.
-    void keysAnswerBoxes() {
-        const QPair<int, BoxAnswer> yesNo[] = {{Qt::Key_Y, BoxAnswer::Yes},
-                                               {Qt::Key_Return, BoxAnswer::Yes},
-                                               {Qt::Key_N, BoxAnswer::No},
-                                               {Qt::Key_Escape, BoxAnswer::No}};
-        auto pressWhenOpen = [](int key) {
-            QTimer::singleShot(100, [key] {
-                QWidget* box = QApplication::activeModalWidget();
-                QVERIFY(box);
-                QTest::keyClick(box, Qt::Key(key));
-            });
+    // Every box answers the same keys in a window of its own and drawn inside
+    // the game window: Enter, keypad Enter, Space and Y take the first
+    // button, N and Escape No (Escape closes an OK box), Tab moves on to
+    // the next button; letters an OK box has no button for leave it open.
+    void keysAnswerBoxesOnBothPaths() {
+        enum Kind { Question, Result, Error };
+        using Keys = QList<QPair<int, Qt::KeyboardModifiers>>;
+        const Keys enter{{Qt::Key_Return, Qt::NoModifier}};
+        const Keys keypad{{Qt::Key_Enter, Qt::KeypadModifier}};
+        const Keys space{{Qt::Key_Space, Qt::NoModifier}};
+        const Keys esc{{Qt::Key_Escape, Qt::NoModifier}};
+        const Keys yes{{Qt::Key_Y, Qt::NoModifier}};
+        const Keys no{{Qt::Key_N, Qt::NoModifier}};
+        const Keys tabEnter{{Qt::Key_Tab, Qt::NoModifier}, {Qt::Key_Return, Qt::NoModifier}};
+        struct Row {
+            Keys keys;
+            Kind kind;
+            int answer;  // the button pressed, or 0 while the box stays open
         };
-        for (const auto& [key, answer] : yesNo) {
-            pressWhenOpen(key);
-            QCOMPARE(ShowBox(nullptr, QStringLiteral("終了してよろしいですか？"),
-                             QStringLiteral("確認"), BoxButtons::YesNo),
-                     answer);
+        const Row rows[] = {
+            {enter, Question, QMessageBox::Yes},   {keypad, Question, QMessageBox::Yes},
+            {space, Question, QMessageBox::Yes},   {esc, Question, QMessageBox::No},
+            {yes, Question, QMessageBox::Yes},     {no, Question, QMessageBox::No},
+            {tabEnter, Question, QMessageBox::No},
+        };
+        QList<Row> table(std::begin(rows), std::end(rows));
+        for (Kind kind : {Result, Error}) {
+            for (const Keys& keys : {enter, keypad, space, esc, tabEnter})
+                table.append({keys, kind, QMessageBox::Ok});
+            for (const Keys& keys : {yes, no}) table.append({keys, kind, 0});
         }
-        for (int key : {int(Qt::Key_Return), int(Qt::Key_Escape)}) {
-            pressWhenOpen(key);
-            QCOMPARE(ShowBox(nullptr, QStringLiteral("You Lose"), QStringLiteral("戦闘結果"),
-                             BoxButtons::Ok),
-                     BoxAnswer::Ok);
+
+        for (bool inside : {false, true}) {
+            // Drawn inside where there is a game window to draw in (this
+            // platform is not plain X11), a window of its own where not.
+            std::unique_ptr<GameWindow> window;
+            std::unique_ptr<Form> screen;
+            if (inside) {
+                window = std::make_unique<GameWindow>();
+                screen = std::make_unique<Form>(assets::Screen("ACD_Continue"), window.get());
+                window->Show(*screen);
+                QVERIFY(QTest::qWaitForWindowActive(window.get()));
+            }
+            for (const Row& row : table) {
+                const QString what = QStringLiteral("%1 box, %2 path, keys %3")
+                                         .arg(row.kind)
+                                         .arg(inside ? "in-window" : "window")
+                                         .arg(QKeySequence(row.keys.last().first).toString());
+                int pressed = -1;
+                bool stayedOpen = false;
+                QString fault;
+                QTimer::singleShot(0, [&] {
+                    QPointer<QWidget> box;
+                    for (QWidget* w : QApplication::allWidgets())
+                        if (qobject_cast<QMessageBox*>(w) && w->isVisible()) box = w;
+                    if (!box || bool(qobject_cast<GameWindow*>(box->window())) != inside)
+                        fault = QStringLiteral("not shown on its path");
+                    // The desktop's tools learn of a box inside from the role.
+                    const QString role =
+                        row.kind == Question ? "ACD_Continue+YesNo" : "ACD_Continue+Ok";
+                    if (inside && window->windowRole() != role)
+                        fault = QStringLiteral("role ") + window->windowRole();
+                    // A window of its own is active once the desktop says so.
+                    QTest::qWaitFor([&box] {
+                        QWidget* focus = QApplication::focusWidget();
+                        return box && focus && box->isAncestorOf(focus);
+                    });
+                    // What a player's key reaches: the widget with the focus.
+                    for (const auto& [k, mods] : row.keys) {
+                        QWidget* target = QApplication::focusWidget();
+                        if (!box || !target || !box->isAncestorOf(target)) {
+                            fault = QStringLiteral("the keyboard is not on the box's buttons");
+                            break;
+                        }
+                        QTest::keyClick(target, Qt::Key(k), mods);
+                    }
+                    // A letter clicks its button after a moment, as a click shows.
+                    if (QTest::qWaitFor([&box] { return !box || !box->isVisible(); }, 1000)) return;
+                    stayedOpen = true;
+                    if (auto* open = qobject_cast<QMessageBox*>(box.data()))
+                        open->done(open->buttons().size() > 1 ? QMessageBox::No : QMessageBox::Ok);
+                });
+                if (row.kind == Question) {
+                    const BoxAnswer answer =
+                        ShowBox(screen.get(), QStringLiteral("終了してよろしいですか？"),
+                                QStringLiteral("確認"), BoxButtons::YesNo);
+                    pressed = answer == BoxAnswer::Yes ? QMessageBox::Yes : QMessageBox::No;
+                } else if (row.kind == Result) {
+                    ShowOk(screen.get(), QStringLiteral("You Lose"), QStringLiteral("戦闘結果"));
+                    pressed = QMessageBox::Ok;
+                } else {
+                    ShowErrorBox(QStringLiteral("img\\Chara-0.bmp"),
+                                 QStringLiteral("Orvalis: error"));
+                    pressed = QMessageBox::Ok;
+                }
+                QVERIFY2(fault.isEmpty(), qPrintable(what + QStringLiteral(": ") + fault));
+                QVERIFY2(stayedOpen == (row.answer == 0), qPrintable(what));
+                if (row.answer) QVERIFY2(pressed == row.answer, qPrintable(what));
+                QCOMPARE(OpenBoxCount(), 0);
+                if (inside) QCOMPARE(window->windowRole(), QStringLiteral("ACD_Continue"));
+            }
         }
     }
 

@@ -172,6 +172,10 @@ inline QStringList VisibleScreens() {
                 names << form->objectName();
                 if (window->size() != form->size() || window->Current() != form)
                     names << QStringLiteral("(window of another size)");
+                // The desktop's tools tell the screens apart by the role
+                // (followed by the kind of a box drawn inside).
+                if (window->windowRole().section('+', 0, 0) != form->objectName())
+                    names << QStringLiteral("(window's role: %1)").arg(window->windowRole());
             }
         }
     }

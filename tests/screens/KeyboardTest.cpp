@@ -138,6 +138,13 @@ private slots:
         QVERIFY(!ring->isVisible());
         key(title.focusWidget(), Qt::Key_Tab);
         QVERIFY(ring->isVisible());
+        // So does a click on a control (an option box, clicked back).
+        for (int twice = 0; twice < 2; ++twice) {
+            Click(title.CheckSE());
+            QVERIFY(!ring->isVisible());
+        }
+        key(title.focusWidget(), Qt::Key_Tab);
+        QVERIFY(ring->isVisible());
 
         Click(title.Command4());
         ACD_Main* battle = game.Main_();
@@ -353,7 +360,6 @@ private slots:
         ACD_Main* battle = battleInDeployment(game);
         battle->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(battle));
-        SetBoxResponder({});
         int asked = 0;
         const auto answerNo = [&asked] {
             QTimer::singleShot(50, [&asked] {
@@ -362,6 +368,17 @@ private slots:
                 key(QApplication::focusWidget(), Qt::Key_Escape);
             });
         };
+        // The box opens with the keys the battle's, not the bar's.
+        QWidget* heldBy = nullptr;
+        SetBoxResponder([&heldBy](const QString&, const QString&, BoxButtons) {
+            heldBy = QApplication::focusWidget();
+            return BoxAnswer::No;
+        });
+        key(battle, Qt::Key_F10);
+        key(battle->MenuBar(), Qt::Key_Return);
+        QCOMPARE(heldBy, static_cast<QWidget*>(battle));
+        SetBoxResponder({});
+
         answerNo();
         key(battle, Qt::Key_F10);
         key(battle->MenuBar(), Qt::Key_Return);
