@@ -25,7 +25,7 @@ e2e_start_x() {
             E2E_XVFB_PID=$!
             export DISPLAY=":$n"
             local i
-            for i in $(seq 1 50); do
+            for i in $(seq 1 300); do
                 # Ours only if our server is still alive: another test may
                 # have taken the same display number a moment before.
                 kill -0 "$E2E_XVFB_PID" 2>/dev/null || break
@@ -138,7 +138,7 @@ e2e_origin() {
 # names its screen); prints the window's id. Fails when a second game window
 # shows, or when the window is not where it stood for the first screen.
 e2e_wait_screen() {
-    local role="$1" timeout="${2:-20}" ids id i home here
+    local role="$1" timeout="${2:-30}" ids id i home here
     for i in $(seq 1 $((timeout * 10))); do
         ids=$(xdotool search --onlyvisible --name "^Orvalis\$" 2>/dev/null || true)
         for id in $ids; do

@@ -3,9 +3,14 @@
 
   screen_reader.py tree            every object shown in the game's
                                    windows: depth, role, name, description
-  screen_reader.py listen SECONDS  the name, focus and text events the game
-                                   sends in that time: event, role, name
+  screen_reader.py listen SECONDS PATTERN...
+                                   the name, focus and text events the game
+                                   sends (event, role, name) until it has
+                                   sent one matching each PATTERN (a regular
+                                   expression), in this order, or SECONDS
+                                   have passed
 """
+import re
 import sys
 
 import pyatspi
@@ -36,14 +41,21 @@ def tree(acc, depth=0):
         tree(child, depth + 1)
 
 
-def listen(seconds):
+def listen(seconds, patterns):
+    awaited = [re.compile(p) for p in patterns]
+
     def heard(event):
         try:
             if event.host_application.name != "Orvalis":
                 return
-            print(f"{event.type}\t{line(event.source)}", flush=True)
+            said = f"{event.type}\t{line(event.source)}"
         except Exception:  # an object already gone
-            pass
+            return
+        print(said, flush=True)
+        if awaited and awaited[0].search(said):
+            awaited.pop(0)
+            if not awaited:
+                pyatspi.Registry.stop()
 
     kinds = ["object:property-change:accessible-name", "object:state-changed:focused",
              "object:active-descendant-changed", "focus:"]
@@ -58,6 +70,6 @@ if __name__ == "__main__":
         tree(game())
     elif sys.argv[1:2] == ["listen"]:
         game()
-        listen(float(sys.argv[2]))
+        listen(float(sys.argv[2]), sys.argv[3:])
     else:
         sys.exit(__doc__)

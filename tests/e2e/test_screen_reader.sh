@@ -13,6 +13,27 @@ fi
 source "${ORVALIS_E2E_LIB:-$(dirname "$0")/lib.sh}"
 here="$(cd "$(dirname "$0")" && pwd)"
 reader() { /usr/bin/python3 "$here/screen_reader.py" "$@"; }
+# Reads what is shown into FILE until WANT is among it: the game's answer.
+readout() {
+    local end=$((SECONDS + 30))
+    until reader tree >"$1" 2>/dev/null && grep -qF "$2" "$1"; do
+        [ "$SECONDS" -lt "$end" ] || return 1
+        sleep 0.2
+    done
+}
+# Listens into FILE, in the background, until the game has said what matches
+# each PATTERN in turn. A new listener is heard from only some time after it
+# starts: the cursor goes down and back until its move is heard.
+hear() {
+    reader listen 30 "${@:2}" >"$1" &
+    listener=$!
+    local end=$((SECONDS + 30))
+    until grep -q "focus" "$1"; do
+        [ "$SECONDS" -lt "$end" ] || e2e_fail "no move of the cursor is heard"
+        xdotool key Down Up
+        sleep 0.5
+    done
+}
 sim="$(dirname "$game")/orvalis-sim"
 seed=3
 
@@ -36,20 +57,19 @@ export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 read_game() {
 local lang="$1"
 LANG="$lang" e2e_start_game "$bin" --seed "$seed" "${@:2}"
-title=$(e2e_wait_screen ACD_Sub 30) || e2e_fail "no title window"
-sleep 1
+title=$(e2e_wait_screen ACD_Sub) || e2e_fail "no title window"
 shown="$E2E_SHOTS/sr_title_$lang.txt"
-reader tree >"$shown" || e2e_fail "the title cannot be read"
+readout "$shown" "push button	${W[start]}" || e2e_fail "the title cannot be read"
 for want in "push button	${W[start]}" "push button	${W[quit]}" \
             "check box	${W[se]}" "check box	${W[bgm]}" "check box	${W[smooth]}"; do
     grep -qF "$want" "$shown" || e2e_fail "the title has no '$want'"
 done
 
 e2e_key "$title" Return
-battle=$(e2e_wait_screen ACD_Main 10) || e2e_fail "Enter on the title started nothing"
-sleep 1   # the first tick opens the deployment
+battle=$(e2e_wait_screen ACD_Main) || e2e_fail "Enter on the title started nothing"
 shown="$E2E_SHOTS/sr_battle_$lang.txt"
-reader tree >"$shown" || e2e_fail "the battle cannot be read"
+# The first tick opens the deployment.
+readout "$shown" "${W[three]}" || e2e_fail "the battle cannot be read"
 grep -qF "table	${W[enemy]}" "$shown" || e2e_fail "no enemy field"
 grep -qF "table	${W[own]}" "$shown" || e2e_fail "no own field"
 [ "$(grep -c "table cell	[A-S][1-9]: " "$shown")" = 342 ] || e2e_fail "the fields do not have 2 x 171 named cells"
@@ -61,10 +81,8 @@ grep -qF "label	${W[left]}: 3" "$shown" || e2e_fail "the enemy's count is not te
 # Placing by keys: the cursor's cell is heard as the focus, the placed
 # vehicle as the cell's new name, the prompt as it counts down.
 heard="$E2E_SHOTS/sr_deploy_events_$lang.txt"
-reader listen 2.5 >"$heard" &
-listener=$!
-for i in $(seq 1 50); do [ -s "$heard" ] && break; sleep 0.1; done
 xdotool windowfocus --sync "$battle" 2>/dev/null || true
+hear "$heard" "accessible-name	table cell	J5: ${W[command]}" "focus.*	table cell	K5: " "${W[one]}"
 xdotool key --delay 150 Return Right Return
 wait "$listener"
 grep -qF "accessible-name	table cell	J5: ${W[command]}" "$heard" || e2e_fail "a placed vehicle is not heard"
@@ -73,7 +91,7 @@ grep -qF "${W[one]}" "$heard" || e2e_fail "the prompt's change is not heard"
 
 # The rest of the fleet, then a shot at a command vehicle.
 xdotool key --delay 60 Right Return Home Next Return Right Return Right Return Right Return
-sleep 0.5
+readout "$work/fleet.txt" "table cell	D9: ${W[combat]}" || e2e_fail "the fleet is not placed"
 mapfile -t layout < <("$sim" --layout --seed "$seed")
 for line in "${layout[@]}"; do set -- $line; [ "$1" = "指" ] && { col=$2; row=$3; break; }; done
 name="$(printf "\\x$(printf %x $((65 + col)))")$((row + 1))"
@@ -81,10 +99,9 @@ moves=(Home Prior)
 for ((i = 0; i < col; i++)); do moves+=(Right); done
 for ((i = 0; i < row; i++)); do moves+=(Down); done
 xdotool key --delay 40 "${moves[@]}"
-reader listen 2 >"$heard" &
-listener=$!
-for i in $(seq 1 50); do [ -s "$heard" ] && break; sleep 0.1; done
-xdotool key Return
+# A move after the shot: heard, it follows all the shot had to say.
+hear "$heard" "table cell	$name: ${W[hit]}" "focus.*	table cell	(?!$name: )"
+xdotool key Return "$([ "$col" = 0 ] && echo Right || echo Left)"
 wait "$listener"
 grep -qF "table cell	$name: ${W[hit]}" "$heard" || e2e_fail "the hit on $name is not heard"
 shown="$E2E_SHOTS/sr_hit_$lang.txt"
@@ -104,44 +121,38 @@ english_to_the_end() {
     for shown in "$E2E_SHOTS"/sr_*_$lang.txt; do no_japanese "$shown"; done
     e2e_shot sr_battle_english
     xdotool key alt+s
-    sleep 1
+    readout "$E2E_SHOTS/sr_result_$lang.txt" "You Lose" || e2e_fail "no result box read"
     e2e_shot sr_result_english
-    reader tree >"$E2E_SHOTS/sr_result_$lang.txt"
-    grep -qF "You Lose" "$E2E_SHOTS/sr_result_$lang.txt" || e2e_fail "no result box read"
     xdotool key Return
-    e2e_wait_screen ACD_Continue 10 >/dev/null || e2e_fail "no continue screen"
-    sleep 0.5
+    e2e_wait_screen ACD_Continue >/dev/null || e2e_fail "no continue screen"
+    readout "$E2E_SHOTS/sr_continue_$lang.txt" "Continue?" || e2e_fail "the continue screen cannot be read"
     e2e_shot sr_continue_english
-    reader tree >"$E2E_SHOTS/sr_continue_$lang.txt"
     xdotool key n
-    e2e_wait_screen ACD_Sub 10 >/dev/null || e2e_fail "No led nowhere"
-    sleep 0.5
+    e2e_wait_screen ACD_Sub >/dev/null || e2e_fail "No led nowhere"
+    readout "$work/title.txt" "${W[start]}" || e2e_fail "the title cannot be read again"
     e2e_shot sr_title_english
     xdotool key Tab Return
-    e2e_wait_screen ACD_OmakeMode 10 >/dev/null || e2e_fail "no bonus menu"
-    sleep 0.5
-    reader tree >"$E2E_SHOTS/sr_bonus_$lang.txt"
+    e2e_wait_screen ACD_OmakeMode >/dev/null || e2e_fail "no bonus menu"
+    readout "$E2E_SHOTS/sr_bonus_$lang.txt" "push button" || e2e_fail "the bonus menu cannot be read"
     xdotool key Return
-    e2e_wait_screen ACD_OmakeCG0A 10 >/dev/null || e2e_fail "no bonus picture"
-    sleep 0.5
-    reader tree >"$E2E_SHOTS/sr_viewer_$lang.txt"
+    e2e_wait_screen ACD_OmakeCG0A >/dev/null || e2e_fail "no bonus picture"
+    readout "$E2E_SHOTS/sr_viewer_$lang.txt" "image" || e2e_fail "the bonus picture cannot be read"
     for shown in result continue bonus viewer; do no_japanese "$E2E_SHOTS/sr_${shown}_$lang.txt"; done
 }
 
 declare -A W=([start]="新しいゲームを始める" [quit]="ゲームを終了する" [se]="効果音オフ" [bgm]="音楽オフ"
     [smooth]="なめらかスクロール" [enemy]="敵の陣地" [own]="自分の陣地" [unfired]="未攻撃"
-    [left]="敵の指令車の残り" [command]="指令車" [hit]="指令車ヒット" [one]="残り 1機" [message]="メッセージ")
+    [left]="敵の指令車の残り" [command]="指令車" [combat]="戦闘車" [hit]="指令車ヒット" [three]="残り 3機"
+    [one]="残り 1機" [message]="メッセージ")
 read_game C.UTF-8
 W=([start]="Start a new game" [quit]="Quit the game" [se]="Sound effects off" [bgm]="Music off"
     [smooth]="Smooth scrolling" [enemy]="Enemy field" [own]="Your field" [unfired]="not yet fired"
-    [left]="Enemy command vehicles left" [command]="command vehicle" [hit]="command vehicle hit"
-    [one]="1 left" [message]="Message")
+    [left]="Enemy command vehicles left" [command]="command vehicle" [combat]="combat vehicle"
+    [hit]="command vehicle hit" [three]="3 left" [one]="1 left" [message]="Message")
 read_game en_US.UTF-8
 # The option wins over the locale.
 LANG=C.UTF-8 e2e_start_game "$bin" --lang en
-e2e_wait_screen ACD_Sub 30 >/dev/null || e2e_fail "no title with --lang en"
-sleep 1
-reader tree >"$E2E_SHOTS/sr_title_lang_en.txt"
-grep -qF "push button	Start a new game" "$E2E_SHOTS/sr_title_lang_en.txt" || e2e_fail "--lang en is not English"
+e2e_wait_screen ACD_Sub >/dev/null || e2e_fail "no title with --lang en"
+readout "$E2E_SHOTS/sr_title_lang_en.txt" "push button	Start a new game" || e2e_fail "--lang en is not English"
 no_japanese "$E2E_SHOTS/sr_title_lang_en.txt"
 echo "screen reader ok, in Japanese and English: title, fields, counts, events of the cursor, a placement and a hit"
