@@ -19,7 +19,9 @@ constexpr const char* kUsage =
     "  --lang L    the game's language: ja (Japanese) or en (English); without it,\n"
     "              Japanese for a Japanese or the C locale, English for any other\n"
     "  --help      show this help and end\n"
-    "  --version   show the game's version and end\n";
+    "  --version   show the game's version and end\n"
+    "\n"
+    "In the game, F1 on any screen shows how to play.\n";
 
 // One line saying what is wrong (with the word at fault, if any), and the hint.
 int refuse(std::FILE* err, const char* what, std::string_view word = {}) {
@@ -82,6 +84,10 @@ CommandLine ReadCommandLine(int argc, char** argv, std::FILE* out, std::FILE* er
 }
 
 bool DisplayToOpen(std::FILE* err) {
+#if defined(_WIN32) || defined(__APPLE__)
+    (void)err;
+    return true;  // a desktop is always there
+#endif
     auto set = [](const char* name) {
         const char* value = std::getenv(name);
         return value && *value;

@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <cstdio>
 
+#include "app/Answers.h"
 #include "app/CommandLine.h"
 #include "platform/Language.h"
 #include "platform/Program.h"
@@ -9,8 +10,13 @@
 
 int main(int argc, char** argv) {
     // Before any window: --help and --version need no display at all.
-    const orv::app::CommandLine line = orv::app::ReadCommandLine(argc, argv, stdout, stderr);
-    if (line.exitStatus) return *line.exitStatus;
+    const orv::app::Answers answers = orv::app::OpenAnswers();
+    const orv::app::CommandLine line =
+        orv::app::ReadCommandLine(argc, argv, answers.out, answers.err);
+    if (line.exitStatus) {
+        orv::app::ShowAnswers(answers, *line.exitStatus, argc, argv);
+        return *line.exitStatus;
+    }
     if (!orv::app::DisplayToOpen(stderr)) return 1;
 
     // Whole scale factors keep the pixel art crisp on high-DPI screens.
@@ -23,6 +29,7 @@ int main(int argc, char** argv) {
     // that match them by name.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.orvalis.Orvalis"));
     orv::ui::InstallErrorBox();
+    orv::ui::UseFontsBesideTheGame();
     using orv::ui::Language;
     orv::ui::UseLanguage(line.language == "en"   ? Language::English
                          : line.language == "ja" ? Language::Japanese

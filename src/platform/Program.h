@@ -7,6 +7,10 @@ namespace orv::ui {
 // running, X11 otherwise - unless the player chose with QT_QPA_PLATFORM.
 void ChooseWindowSystem();
 
+// Where the system has none of the game's Japanese faces (a Windows without
+// Japanese support), the fonts in the fonts folder beside the game stand in.
+void UseFontsBesideTheGame();
+
 // Shows fatal errors in an error box (when a GUI exists) before the exit.
 void InstallErrorBox();
 

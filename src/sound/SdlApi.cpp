@@ -11,7 +11,9 @@ namespace {
 
 #if defined(_WIN32)
 constexpr const char* kMixerNames[] = {"SDL2_mixer.dll"};
-void* openLibrary(const char* name) { return reinterpret_cast<void*>(LoadLibraryA(name)); }
+void* openLibrary(const char* name) {
+    return reinterpret_cast<void*>(LoadLibraryA(name));
+}
 void* symbol(void* lib, const char* name) {
     return reinterpret_cast<void*>(GetProcAddress(static_cast<HMODULE>(lib), name));
 }
@@ -21,8 +23,12 @@ constexpr const char* kMixerNames[] = {"libSDL2_mixer-2.0.0.dylib", "libSDL2_mix
 #else
 constexpr const char* kMixerNames[] = {"libSDL2_mixer-2.0.so.0", "libSDL2_mixer.so"};
 #endif
-void* openLibrary(const char* name) { return dlopen(name, RTLD_NOW | RTLD_GLOBAL); }
-void* symbol(void* lib, const char* name) { return dlsym(lib, name); }
+void* openLibrary(const char* name) {
+    return dlopen(name, RTLD_NOW | RTLD_GLOBAL);
+}
+void* symbol(void* lib, const char* name) {
+    return dlsym(lib, name);
+}
 #endif
 
 template <typename F>
@@ -36,10 +42,19 @@ bool load(SdlApi& api) {
     for (const char* name : kMixerNames)
         if ((lib = openLibrary(name))) break;
     if (!lib) return false;
+#if defined(_WIN32)
+    // A DLL exports only its own functions: SDL's come from SDL2.dll, which
+    // the mixer has loaded from beside the game already.
+    void* sdl = openLibrary("SDL2.dll");
+    if (!sdl) return false;
+#else
     // The mixer links SDL itself, so SDL's functions resolve through it too.
-    return bind(lib, api.SetMainReady, "SDL_SetMainReady") && bind(lib, api.SetHint, "SDL_SetHint") &&
-           bind(lib, api.InitSubSystem, "SDL_InitSubSystem") &&
-           bind(lib, api.QuitSubSystem, "SDL_QuitSubSystem") &&
+    void* sdl = lib;
+#endif
+    return bind(sdl, api.SetMainReady, "SDL_SetMainReady") &&
+           bind(sdl, api.SetHint, "SDL_SetHint") &&
+           bind(sdl, api.InitSubSystem, "SDL_InitSubSystem") &&
+           bind(sdl, api.QuitSubSystem, "SDL_QuitSubSystem") &&
            bind(lib, api.QuerySpec, "Mix_QuerySpec") && bind(lib, api.OpenAudio, "Mix_OpenAudio") &&
            bind(lib, api.CloseAudio, "Mix_CloseAudio") &&
            bind(lib, api.AllocateChannels, "Mix_AllocateChannels") &&
