@@ -9,11 +9,11 @@
     </message>
     <message>
         <source>指令ユニットを配置してください  残り %1機</source>
-        <translation>Place your command units: %1 left</translation>
+        <translation>Place your command vehicles: %1 left</translation>
     </message>
     <message>
         <source>攻撃ユニットを配置してください  残り %1機</source>
-        <translation>Place your combat units: %1 left</translation>
+        <translation>Place your combat vehicles: %1 left</translation>
     </message>
     <message>
         <source>　    -You Win-</source>
@@ -222,17 +222,17 @@
     <message>
         <source>指令機</source>
         <comment>caption</comment>
-        <translation>HQ</translation>
+        <translation>Command</translation>
     </message>
     <message>
         <source>戦闘車</source>
         <comment>caption</comment>
-        <translation>Tanks</translation>
+        <translation>Combat</translation>
     </message>
     <message>
         <source>攻撃機</source>
         <comment>caption</comment>
-        <translation>Tanks</translation>
+        <translation>Combat</translation>
     </message>
     <message>
         <source>Map画像のワーク</source>
@@ -242,7 +242,7 @@
     <message>
         <source>ユニット透過</source>
         <comment>caption</comment>
-        <translation>Unit mask</translation>
+        <translation>Vehicle mask</translation>
     </message>
     <message>
         <source>ゲーム終了</source>
@@ -258,6 +258,198 @@
         <source>降伏する</source>
         <comment>caption</comment>
         <translation>Surrender</translation>
+    </message>
+    <message>
+        <source>この遊び方を開く</source>
+        <translation>Open this help</translation>
+    </message>
+    <message>
+        <source>ボタンとオプションを移る</source>
+        <translation>Move between the buttons and options</translation>
+    </message>
+    <message>
+        <source>選んだボタンを押す、オプションを切り替える</source>
+        <translation>Press the chosen button, or tick or clear the chosen option</translation>
+    </message>
+    <message>
+        <source>カーソルを動かす</source>
+        <translation>Move the cursor</translation>
+    </message>
+    <message>
+        <source>行の端へ</source>
+        <translation>To the ends of the row</translation>
+    </message>
+    <message>
+        <source>列の端へ</source>
+        <translation>To the ends of the column</translation>
+    </message>
+    <message>
+        <source>カーソルのマスに配置する、攻撃する</source>
+        <translation>Place a vehicle, or fire, at the cursor&apos;s cell</translation>
+    </message>
+    <message>
+        <source>終了するか尋ねる</source>
+        <translation>Ask whether to quit</translation>
+    </message>
+    <message>
+        <source>メニューへ</source>
+        <translation>Open the menu</translation>
+    </message>
+    <message>
+        <source>メニューの「ゲーム終了」「タイトルに戻る」「降伏する」</source>
+        <translation>The menu&apos;s Quit, Back to Title and Surrender</translation>
+    </message>
+    <message>
+        <source>コンティニューする</source>
+        <translation>Continue: play the stage again</translation>
+    </message>
+    <message>
+        <source>タイトルへ戻る</source>
+        <translation>Back to the title</translation>
+    </message>
+    <message>
+        <source>絵とボタンを移る</source>
+        <translation>Move between the pictures and the button</translation>
+    </message>
+    <message>
+        <source>選んだ絵を見る</source>
+        <translation>Show the chosen picture</translation>
+    </message>
+    <message>
+        <source>次へ進む (クリックと同じ)</source>
+        <translation>Move on (as a click does)</translation>
+    </message>
+    <message>
+        <source>絵を閉じる</source>
+        <translation>Leave the picture</translation>
+    </message>
+    <message>
+        <source>はい、または OK</source>
+        <translation>Yes, or OK</translation>
+    </message>
+    <message>
+        <source>いいえ</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>次のボタンへ</source>
+        <translation>To the next button</translation>
+    </message>
+    <message>
+        <source>遊び方</source>
+        <translation>How to play</translation>
+    </message>
+    <message>
+        <source>このゲームについて</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Orvalis について</source>
+        <translation>About Orvalis</translation>
+    </message>
+    <message>
+        <source>勝ち負け</source>
+        <translation>Winning and losing</translation>
+    </message>
+    <message>
+        <source>相手より先に、敵の指令車を２台、または戦闘車を２台撃破すれば勝ちです。先に自分の指令車２台か戦闘車２台を撃破されると負けです。</source>
+        <translation>You win by destroying 2 of the enemy&apos;s command vehicles, or 2 of its combat vehicles, before the enemy does. If the enemy destroys 2 of your command vehicles or 2 of your combat vehicles first, you lose.</translation>
+    </message>
+    <message>
+        <source>配置</source>
+        <translation>Placing your vehicles</translation>
+    </message>
+    <message>
+        <source>双方が指令車３台と戦闘車４台を、縦９マス横１９マスの陣地に隠します。戦闘が始まったら、自分の陣地 (下の陣地) のマスをクリックして、まず指令車を３台、続けて戦闘車を４台置きます。</source>
+        <translation>Each side hides 3 command vehicles and 4 combat vehicles on a field of 19 by 9 cells. When the battle begins, click cells of your own field (the lower one) to place your 3 command vehicles first, then your 4 combat vehicles.</translation>
+    </message>
+    <message>
+        <source>攻撃</source>
+        <translation>Firing</translation>
+    </message>
+    <message>
+        <source>自分の番には、残っている戦闘車と同じ数だけ、敵の陣地 (上の陣地) のマスをクリックして撃ちます。相手も同じように撃ち返してきます。撃つたびに答えが出ます:</source>
+        <translation>In your turn you fire as many shots as you have combat vehicles left, clicking cells of the enemy field (the upper one). The enemy fires back the same way. Every shot is answered:</translation>
+    </message>
+    <message>
+        <source>右の絵の少女が相手です。撃たれると怒り、当てると笑います。下のメッセージ欄で話しかけてきます。</source>
+        <translation>The girl in the picture on the right is your opponent. She gets angry when you hit her vehicles and smiles when she hits yours, and talks to you in the message line below.</translation>
+    </message>
+    <message>
+        <source>コンティニュー</source>
+        <translation>Continue</translation>
+    </message>
+    <message>
+        <source>負けるとコンティニュー画面になります。「はい」で同じステージをやり直し、「いいえ」でタイトルへ戻ります。</source>
+        <translation>When you lose, the continue screen asks: Yes plays the same stage again, No goes back to the title.</translation>
+    </message>
+    <message>
+        <source>ステージに勝つと、おまけの絵が見られます。絵をクリックすると先へ進みます。３人の相手すべてに勝つと、タイトルに「おまけモード」が現れ、いつでも絵を見られます。</source>
+        <translation>Win a stage and a bonus picture is shown; click the picture to move on. Beat all three opponents and the title offers the bonus mode, where you can see the pictures at any time.</translation>
+    </message>
+    <message>
+        <source>マウス</source>
+        <translation>The mouse</translation>
+    </message>
+    <message>
+        <source>タイトル: ボタンとオプションをクリック。戦闘: 陣地のマスをクリック、メニューから「ゲーム終了」「タイトルに戻る」「降伏する」。コンティニュー: 「はい」か「いいえ」をクリック。おまけモード: 見たい絵をクリック。おまけの絵: クリックで先へ。</source>
+        <translation>Title: click a button or an option. Battle: click cells of a field; the menu has Quit, Back to Title and Surrender. Continue: click Yes or No. Bonus mode: click the picture you want to see. Bonus pictures: click to move on.</translation>
+    </message>
+    <message>
+        <source>何もなかった</source>
+        <translation>nothing there</translation>
+    </message>
+    <message>
+        <source>まわりの８マスのどこかに車両がある (撃破されたものも含む)</source>
+        <translation>a vehicle, whole or destroyed, stands in one of the 8 cells around it</translation>
+    </message>
+    <message>
+        <source>戦闘車を撃破した: 相手の撃てる数が１つ減る</source>
+        <translation>a combat vehicle destroyed: its side fires one shot fewer a turn</translation>
+    </message>
+    <message>
+        <source>指令車を撃破した</source>
+        <translation>a command vehicle destroyed</translation>
+    </message>
+    <message>
+        <source>キー</source>
+        <translation>Keys</translation>
+    </message>
+    <message>
+        <source>どこでも</source>
+        <translation>Everywhere</translation>
+    </message>
+    <message>
+        <source>タイトル</source>
+        <translation>Title</translation>
+    </message>
+    <message>
+        <source>戦闘</source>
+        <translation>Battle</translation>
+    </message>
+    <message>
+        <source>おまけモード</source>
+        <translation>Bonus mode</translation>
+    </message>
+    <message>
+        <source>確認などの小窓</source>
+        <translation>Boxes (questions and results)</translation>
+    </message>
+    <message>
+        <source>一人で遊ぶ戦略ゲーム。</source>
+        <translation>A war game for one player.</translation>
+    </message>
+    <message>
+        <source>Copyright 2026 The Orvalis developers. All rights reserved. このゲームとその絵と音は、インストールして遊ぶことができます。開発者の許可なく変更したり配布したりすることはできません。</source>
+        <translation>Copyright 2026 The Orvalis developers. All rights reserved. The game, its pictures and its sounds may be installed and played. They may not be changed or passed on without the developers&apos; permission.</translation>
+    </message>
+    <message>
+        <source>使っているもの</source>
+        <translation>Made with</translation>
+    </message>
+    <message>
+        <source>Qt 6 (LGPL 3), The Qt Company ほか / SDL2, SDL2_mixer (zlib ライセンス), Sam Lantinga ほか / IPA P ゴシック (IPA フォントライセンス), 情報処理推進機構 (IPA)</source>
+        <translation>Qt 6 (LGPL 3), The Qt Company and others / SDL2, SDL2_mixer (zlib licence), Sam Lantinga and others / IPA P Gothic (IPA Font License), Information-technology Promotion Agency, Japan (IPA)</translation>
     </message>
 </context>
 </TS>

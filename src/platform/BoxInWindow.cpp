@@ -133,13 +133,15 @@ bool BoxesInsideWindow() {
 }
 
 int ExecBoxInWindow(GameWindow& window, QMessageBox::Icon icon, const QString& text,
-                    const QString& title, QMessageBox::StandardButtons buttons) {
+                    const QString& title, QMessageBox::StandardButtons buttons,
+                    const std::function<void(QMessageBox&)>& fill) {
     QPointer<QWidget> focusBefore = QApplication::focusWidget();
     const bool yesNo = buttons.testFlag(QMessageBox::Yes);
     QPointer<BoxLayer> layer = new BoxLayer(window, title, yesNo ? "YesNo" : "Ok");
     QPointer<QMessageBox> box = new QMessageBox(icon, title, text, buttons, layer);
     box->setWindowFlags(Qt::Widget);
     PrepareBox(*box);
+    if (fill) fill(*box);
     // Placed by the frame around it, not centred on a parent as a window is.
     box->setAttribute(Qt::WA_Moved);
     layer->Hold(box);

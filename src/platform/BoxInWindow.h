@@ -4,6 +4,7 @@
 // windows as it likes. Modal all the same - the screen under it takes no
 // clicks, keys or menu shortcuts until it is answered.
 #include <QMessageBox>
+#include <functional>
 
 namespace orv::ui {
 
@@ -17,6 +18,7 @@ bool BoxesInsideWindow();
 // Runs the box over the window's content until it is answered; returns the
 // button pressed (the escape button for Esc).
 int ExecBoxInWindow(GameWindow& window, QMessageBox::Icon icon, const QString& text,
-                    const QString& title, QMessageBox::StandardButtons buttons);
+                    const QString& title, QMessageBox::StandardButtons buttons,
+                    const std::function<void(QMessageBox&)>& fill = {});
 
 }  // namespace orv::ui

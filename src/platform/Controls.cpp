@@ -4,11 +4,12 @@
 #include <QFrame>
 #include <QLabel>
 #include <QTimer>
+#include <algorithm>
 
 #include "core/Fatal.h"
+#include "platform/Language.h"
 #include "platform/OutOfSight.h"
 #include "platform/PictureButton.h"
-#include "platform/Language.h"
 #include "platform/Pictures.h"
 #include "platform/Twips.h"
 
@@ -36,11 +37,15 @@ bool TimerFromTable(QTimer& timer, const assets::ScreenSpec& spec, const char* n
     return c.height != 0;
 }
 
+QStringList GameFontFamilies() {
+    return {QString::fromUtf8(assets::kGridFont), QStringLiteral("MS PGothic"),
+            QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic"),
+            QStringLiteral("Noto Sans CJK JP")};
+}
+
 QFont GameFont(int points, bool bold) {
     QFont font;
-    font.setFamilies({QString::fromUtf8(assets::kGridFont), QStringLiteral("IPAPGothic"),
-                      QStringLiteral("IPAGothic"), QStringLiteral("Noto Sans CJK JP"),
-                      QStringLiteral("sans-serif")});
+    font.setFamilies(GameFontFamilies() << QStringLiteral("sans-serif"));
     // Points at 96 dpi, fixed in pixels so the layout does not depend on the
     // display's idea of its resolution.
     font.setPixelSize(points * 96 / 72);
@@ -49,6 +54,16 @@ QFont GameFont(int points, bool bold) {
 }
 
 namespace {
+
+// The labels were sized for their Japanese captions: an English one that
+// runs past its label is set a little narrower, never below 70 % of its width.
+void narrowToFit(QLabel* label, int width) {
+    const int needs = label->fontMetrics().horizontalAdvance(label->text());
+    if (needs <= width) return;
+    QFont font = label->font();
+    font.setStretch(std::max(70, 100 * width / needs - 1));
+    label->setFont(font);
+}
 
 QWidget* makeControl(QWidget* parent, const ControlSpec& c, int clientWidth) {
     const QRect rect = PxRect(c.left, c.top, c.width, c.height);
@@ -84,8 +99,10 @@ QWidget* makeControl(QWidget* parent, const ControlSpec& c, int clientWidth) {
             if (c.left >= clientWidth) MarkOutOfSight(label);
             label->setText(c.caption ? Tr(c.caption, kCaption) : QString());
             label->setFont(GameFont(c.fontPoints ? c.fontPoints : 9, c.bold));
-            label->setAlignment((c.align == assets::Align::Center ? Qt::AlignHCenter : Qt::AlignLeft) |
-                                Qt::AlignVCenter);
+            narrowToFit(label, rect.width());
+            label->setAlignment(
+                (c.align == assets::Align::Center ? Qt::AlignHCenter : Qt::AlignLeft) |
+                Qt::AlignVCenter);
             label->setAttribute(Qt::WA_TranslucentBackground);
             if (c.foreColor != assets::kNoColor) {
                 QPalette pal = label->palette();
@@ -102,7 +119,8 @@ QWidget* makeControl(QWidget* parent, const ControlSpec& c, int clientWidth) {
             pal.setColor(QPalette::Window, FromBgr(c.foreColor));
             line->setPalette(pal);
             w = line;
-            w->setGeometry(rect.x(), rect.y(), std::max(1, rect.width()), std::max(1, rect.height()));
+            w->setGeometry(rect.x(), rect.y(), std::max(1, rect.width()),
+                           std::max(1, rect.height()));
             break;
         }
         default:

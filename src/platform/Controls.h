@@ -38,6 +38,8 @@ bool TimerFromTable(QTimer& timer, const assets::ScreenSpec& spec, const char* n
 
 // The game's Japanese gothic face, with stand-ins for systems without it.
 QFont GameFont(int points, bool bold);
+// Its families, the game's own first.
+QStringList GameFontFamilies();
 
 // 0x00BBGGRR to a Qt colour.
 QColor FromBgr(Long color);

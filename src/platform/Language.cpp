@@ -23,18 +23,20 @@ Language LanguageOf(const QStringList& uiLanguages) {
 }
 
 void UseLanguage(Language language) {
-    static QTranslator* english = nullptr;
-    if (english) {
-        QCoreApplication::removeTranslator(english);
-        delete english;
-        english = nullptr;
+    // The English game reads the game's catalogue; the Japanese one reads
+    // Qt's own Japanese, for the words Qt puts on standard buttons (はい).
+    static QTranslator* catalogue = nullptr;
+    if (catalogue) {
+        QCoreApplication::removeTranslator(catalogue);
+        delete catalogue;
+        catalogue = nullptr;
     }
     current = language;
-    if (language != Language::English) return;
-    english = new QTranslator;
+    catalogue = new QTranslator;
     // A game without its catalogue still plays, in the texts it was made with.
-    if (english->load(QStringLiteral(":/i18n/orvalis_en.qm")))
-        QCoreApplication::installTranslator(english);
+    if (catalogue->load(language == Language::English ? QStringLiteral(":/i18n/orvalis_en.qm")
+                                                      : QStringLiteral(":/i18n/qtbase_ja.qm")))
+        QCoreApplication::installTranslator(catalogue);
 }
 
 Language CurrentLanguage() {

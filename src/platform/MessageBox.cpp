@@ -1,6 +1,8 @@
 #include "platform/MessageBox.h"
 
 #include <QApplication>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPointer>
@@ -43,18 +45,22 @@ public:
 
 // Runs the box and returns the button pressed; the box is gone afterwards.
 int execBox(QWidget* parent, QMessageBox::Icon icon, const QString& text, const QString& title,
-            QMessageBox::StandardButtons buttons) {
+            QMessageBox::StandardButtons buttons, const BoxFill& fill = {}) {
     // The game window owns every box, whichever screen asked: a box open
     // across a change of screen stays over the window.
     QWidget* window = parent ? parent->window() : GameWindow::Instance();
     if (auto* game = qobject_cast<GameWindow*>(window); game && BoxesInsideWindow())
-        return ExecBoxInWindow(*game, icon, text, title, buttons);
+        return ExecBoxInWindow(*game, icon, text, title, buttons, fill);
     // On the heap: the box must never be a stack object that its parent's
     // destructor could try to delete.
     QPointer<QMessageBox> box = new QMessageBox(icon, title, text, buttons, window);
     PrepareBox(*box);
-    // The game's boxes come to the front even when another window has the focus.
-    box->setWindowFlag(Qt::WindowStaysOnTopHint);
+    if (fill) fill(*box);
+    // A title bar with a close button only: minimizing a box would take the
+    // whole game with it. The game's boxes come to the front even when
+    // another window has the focus.
+    box->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                        Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
     QTimer::singleShot(0, box, [box] {
         box->raise();
         box->activateWindow();
@@ -69,6 +75,15 @@ int execBox(QWidget* parent, QMessageBox::Icon icon, const QString& text, const 
 
 void PrepareBox(QMessageBox& box) {
     box.setFont(GameFont(9, false));
+    // As wide as its title needs: a desktop cuts a longer title to "...".
+    // The room beside the words holds the title bar's buttons (a window
+    // manager may show minimize and maximize whatever the box asks for).
+    constexpr int kTitleBarRoom = 120;
+    const int titleNeeds =
+        QFontMetrics(GameFont(9, true)).horizontalAdvance(box.windowTitle()) + kTitleBarRoom;
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(titleNeeds, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                      grid->rowCount(), 0, 1, grid->columnCount());
     // Enter and Space take the first button (Yes, or OK), and the keyboard
     // starts on it, whichever way the box is shown.
     for (QMessageBox::StandardButton first : {QMessageBox::Yes, QMessageBox::Ok})
@@ -102,6 +117,15 @@ BoxAnswer ShowBox(QWidget* parent, const QString& text, const QString& title, Bo
                                yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok);
     if (!yesNo) return BoxAnswer::Ok;
     return answer == QMessageBox::Yes ? BoxAnswer::Yes : BoxAnswer::No;
+}
+
+int ShowRichBox(QWidget* parent, const QString& title, const BoxFill& fill) {
+    OpenBox open;
+    if (const BoxResponder responder = responderSlot()) {
+        responder(QString(), title, BoxButtons::Ok);
+        return QMessageBox::Ok;
+    }
+    return execBox(parent, QMessageBox::NoIcon, QString(), title, QMessageBox::Ok, fill);
 }
 
 void ShowErrorBox(const QString& text, const QString& title) {

@@ -18,6 +18,11 @@ enum class BoxAnswer { Ok, Yes, No };
 // The box belongs to the parent's window (the game window, when there is one).
 BoxAnswer ShowBox(QWidget* parent, const QString& text, const QString& title, BoxButtons buttons);
 
+// A box with more than words in it: `fill` adds its widgets and sets its
+// buttons. Returns the button pressed; a responder hears the title alone.
+using BoxFill = std::function<void(QMessageBox&)>;
+int ShowRichBox(QWidget* parent, const QString& title, const BoxFill& fill);
+
 // The fatal-error box: an error icon and OK, over the game window if there is
 // one. No responder answers it.
 void ShowErrorBox(const QString& text, const QString& title);

@@ -1,4 +1,5 @@
 #include "screens/ACD_Continue.h"
+#include "screens/KeyTable.h"
 
 #include <QKeyEvent>
 
@@ -40,6 +41,10 @@ void ACD_Continue::Image3_Click() {
 }
 
 void ACD_Continue::keyPressEvent(QKeyEvent* event) {
+    if (!Answers(KeyPlace::Continue, *event)) {
+        Form::keyPressEvent(event);
+        return;
+    }
     if (event->isAutoRepeat()) return;
     switch (event->key()) {
         case Qt::Key_Return:

@@ -1,4 +1,5 @@
 #include "screens/ACD_Main.h"
+#include "screens/KeyTable.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -295,6 +296,10 @@ void ACD_Main::openMenuFromKeyboard() {
 
 void ACD_Main::keyPressEvent(QKeyEvent* event) {
     if (IsUnloaded()) return;
+    if (!Answers(KeyPlace::Battle, *event)) {
+        Form::keyPressEvent(event);
+        return;
+    }
     switch (event->key()) {
         case Qt::Key_Escape:
             if (!event->isAutoRepeat()) EndGame_Click();

@@ -7,7 +7,7 @@
 #include "screens/AccessTexts.h"
 #include "screens/Clicks.h"
 #include "screens/GameApp.h"
-#include "screens/ViewerKeys.h"
+#include "screens/KeyTable.h"
 
 namespace orv::ui {
 
@@ -28,7 +28,7 @@ ACD_OmakeCG0A::ACD_OmakeCG0A(GameApp& game)
 
 void ACD_OmakeCG0A::keyPressEvent(QKeyEvent* event) {
     // Every key that moves on is the click; Escape leaves the same way.
-    if (!event->isAutoRepeat() && IsViewerKey(event->key())) {
+    if (!event->isAutoRepeat() && Answers(KeyPlace::Viewer, *event)) {
         game_.LeaveOmakeCG0A(*this);
         return;
     }

@@ -8,7 +8,7 @@
 #include "screens/AccessTexts.h"
 #include "screens/Clicks.h"
 #include "screens/GameApp.h"
-#include "screens/ViewerKeys.h"
+#include "screens/KeyTable.h"
 
 namespace orv::ui {
 namespace {
@@ -39,7 +39,7 @@ ACD_OmakeCG0C::ACD_OmakeCG0C(GameApp& game)
 }
 
 void ACD_OmakeCG0C::keyPressEvent(QKeyEvent* event) {
-    if (event->isAutoRepeat() || !IsViewerKey(event->key())) {
+    if (event->isAutoRepeat() || !Answers(KeyPlace::Viewer, *event)) {
         Form::keyPressEvent(event);
         return;
     }

@@ -1,4 +1,5 @@
 #include "screens/ACD_OmakeMode.h"
+#include "screens/KeyTable.h"
 
 #include <QKeyEvent>
 
@@ -37,7 +38,8 @@ void ACD_OmakeMode::Form_Activate() {
 }
 
 void ACD_OmakeMode::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape && !event->isAutoRepeat()) {
+    if (Answers(KeyPlace::BonusMenu, *event) && event->key() == Qt::Key_Escape &&
+        !event->isAutoRepeat()) {
         Command_Exit_Click();
         return;
     }

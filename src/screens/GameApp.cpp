@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QShortcut>
 #include <cstdio>
 
 #include "core/Startup.h"
@@ -17,6 +18,7 @@
 #include "screens/ACD_OmakeCG0C.h"
 #include "screens/ACD_OmakeMode.h"
 #include "screens/ACD_Sub.h"
+#include "screens/HowToPlay.h"
 #include "screens/Wording.h"
 #include "settings/IniFile.h"
 #include "sound/SndModule.h"
@@ -54,6 +56,10 @@ bool GameApp::LeftBySwitch(QWidget* screen, bool& cancel) {
 
 GameApp::GameApp(std::optional<std::uint32_t> seed) : window_(std::make_unique<GameWindow>()) {
     state_.Rng.Seed(seed ? *seed : UniformRandom::ClockSeed());
+    // F1 on every screen: the window's own key, which a box open over it holds back.
+    auto* help = new QShortcut(QKeySequence(Qt::Key_F1), window_.get());
+    QObject::connect(help, &QShortcut::activated, window_.get(),
+                     [window = window_.get()] { ShowHowToPlay(window); });
 }
 
 GameApp::~GameApp() {

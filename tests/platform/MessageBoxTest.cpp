@@ -8,8 +8,10 @@
 #include <memory>
 
 #include "assets/Layouts.h"
+#include "platform/Controls.h"
 #include "platform/Form.h"
 #include "platform/GameWindow.h"
+#include "platform/Language.h"
 #include "platform/MessageBox.h"
 
 using namespace orv;
@@ -33,7 +35,12 @@ void answerWhenOpen(SeenBox& seen, QMessageBox::StandardButton press) {
         seen.text = box->text();
         seen.icon = box->icon();
         for (QAbstractButton* b : box->buttons()) seen.buttons << box->standardButton(b);
-        seen.onTop = box->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+        // On top, with a close button only: minimizing a box would take the game with it.
+        const Qt::WindowFlags flags = box->windowFlags();
+        seen.onTop = flags.testFlag(Qt::WindowStaysOnTopHint) &&
+                     !flags.testFlag(Qt::WindowMinimizeButtonHint) &&
+                     !flags.testFlag(Qt::WindowMaximizeButtonHint) &&
+                     flags.testFlag(Qt::WindowCloseButtonHint);
         box->button(press)->click();
     });
 }
@@ -163,6 +170,46 @@ private slots:
                 if (inside) QCOMPARE(window->windowRole(), QStringLiteral("ACD_Continue"));
             }
         }
+    }
+
+    // Qt's own buttons speak the game's language, and every box is as wide
+    // as its title and its text need: a desktop cuts a longer title to "...".
+    void boxesSpeakTheGamesLanguageAndFitTheirTitles() {
+        const char* const boxes[][2] = {
+            {"終了してよろしいですか？", "確認"},
+            {"　    -You Win-", "戦闘結果"},
+            {"You Lose", "戦闘結果"},
+            {"Cannot load the picture img/Chara-0.bmp: missing", "Orvalis: error"}};
+        for (Language language : {Language::Japanese, Language::English}) {
+            UseLanguage(language);
+            for (const auto& [text, title] : boxes) {
+                const bool question = QByteArray(title) == "確認";
+                QStringList buttons;
+                int width = 0;
+                QFont titleFont, textFont;
+                QTimer::singleShot(0, [&] {
+                    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                    if (!box) return;
+                    for (QAbstractButton* b : box->buttons()) buttons << b->text();
+                    width = box->width();
+                    box->done(question ? QMessageBox::No : QMessageBox::Ok);
+                });
+                ShowBox(nullptr, Tr(text), Tr(title),
+                        question ? BoxButtons::YesNo : BoxButtons::Ok);
+                const QString what = Tr(title) + QLatin1Char('|') + Tr(text);
+                const int needs =
+                    std::max(QFontMetrics(GameFont(9, true)).horizontalAdvance(Tr(title)) + 48,
+                             QFontMetrics(GameFont(9, false)).horizontalAdvance(Tr(text)));
+                QVERIFY2(
+                    width >= needs,
+                    qPrintable(QStringLiteral("%1: %2 px for %3").arg(what).arg(width).arg(needs)));
+                if (!question) continue;
+                QCOMPARE(buttons.size(), 2);
+                for (const QString& b : buttons)
+                    QVERIFY2(HasJapanese(b) == (language == Language::Japanese), qPrintable(b));
+            }
+        }
+        UseLanguage(Language::Japanese);
     }
 
     void okBoxKeepsTimersTicking() {

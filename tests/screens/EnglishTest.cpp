@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QMenuBar>
+#include <QRegularExpression>
 
 #include "platform/Language.h"
 #include "rules/Reactions.h"
@@ -149,7 +150,7 @@ private slots:
             for (const char* words : {text::kCommandPrompt, text::kCombatPrompt}) {
                 const std::string prompt = words + std::to_string(n) + text::kPromptUnit;
                 QCOMPARE(Shown(prompt),
-                         QStringLiteral("Place your %1 units: %2 left")
+                         QStringLiteral("Place your %1 vehicles: %2 left")
                              .arg(words == text::kCommandPrompt ? "command" : "combat")
                              .arg(n));
             }
@@ -159,6 +160,17 @@ private slots:
         for (const char* flaw : {"type=\"unfinished\"", "type=\"vanished\"", "type=\"obsolete\"",
                                  "<translation></translation>"})
             QVERIFY2(!catalogue.contains(flaw), flaw);
+        // One name for each kind of vehicle: command and combat vehicles,
+        // in every text shown or read out, never units, tanks or an HQ.
+        const QRegularExpression other(QStringLiteral("\\b(units?|tanks?|HQ|trucks?|ships?)\\b"),
+                                       QRegularExpression::CaseInsensitiveOption);
+        QRegularExpressionMatchIterator english =
+            QRegularExpression(QStringLiteral("<translation>([^<]*)</translation>"))
+                .globalMatch(QString::fromUtf8(catalogue));
+        while (english.hasNext()) {
+            const QString text = english.next().captured(1);
+            QVERIFY2(!other.match(text).hasMatch(), qPrintable(text));
+        }
     }
 };
 

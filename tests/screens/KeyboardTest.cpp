@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QMenuBar>
+#include <QProcess>
 
 #include "platform/FocusRing.h"
 #include "rules/Shots.h"
@@ -17,6 +18,8 @@
 #include "screens/ACD_Sub.h"
 #include "screens/AccessTexts.h"
 #include "screens/FlowKit.h"
+#include "screens/HowToPlay.h"
+#include "screens/KeyTable.h"
 
 using namespace orv::testkit;
 
@@ -386,6 +389,67 @@ private slots:
         key(QApplication::focusWidget(), Qt::Key_Escape);
         QCOMPARE(asked, 2);
         QTRY_COMPARE(OpenBoxCount(), 0);
+    }
+
+    // F1 on every screen opens the help, once; Escape closes it, and the
+    // computer's turn went on behind it. The help names every key of the
+    // key table, its About page the version the command line gives.
+    void helpOnF1Everywhere() {
+        StartedGame game(49, "[CLR]\nCH0=1\nCH1=1\nCH2=1\n");
+        SetBoxResponder({});
+        QVERIFY(QTest::qWaitForWindowActive(&game.Window()));
+        auto helpsOpen = [] {
+            int open = 0;
+            for (QWidget* w : QApplication::allWidgets())
+                if (w->objectName() == QLatin1String("HowToPlay") && w->isVisible()) ++open;
+            return open;
+        };
+        const auto screens = {ScreenId::ACD_Sub,       ScreenId::ACD_Main,
+                              ScreenId::ACD_Continue,  ScreenId::ACD_OmakeMode,
+                              ScreenId::ACD_OmakeCG0A, ScreenId::ACD_OmakeCG0C};
+        for (ScreenId id : screens) {
+            if (id != ScreenId::ACD_Sub) game.SwitchForm(id, game.Window().Current());
+            Form* screen = game.Window().Current();
+            QCOMPARE(screen, &game.FormOf(id));
+            GameState& gs = game.State();
+            ACD_Main* battle = id == ScreenId::ACD_Main ? game.Main_() : nullptr;
+            if (battle) {  // the computer's turn, its clock running
+                battle->CpTurn().stop();
+                battle->CpTurn_Timer();
+                gs.GamePhase = text::kCpTurnPhase;
+                battle->CpTurn().start(20);
+            }
+            int seen = 0;
+            Integer shotsBefore = gs.CPShotCount, shotsBehind = gs.CPShotCount;
+            QTimer::singleShot(50, [&] {
+                seen = helpsOpen();
+                key(QApplication::focusWidget(), Qt::Key_F1);  // not a second one
+                QTest::qWait(200);
+                seen = std::max(seen, helpsOpen());
+                shotsBehind = gs.CPShotCount;
+                key(QApplication::focusWidget(), Qt::Key_Escape);
+            });
+            key(QApplication::focusWidget(), Qt::Key_F1);
+            QTRY_COMPARE(OpenBoxCount(), 0);
+            QVERIFY2(seen == 1, qPrintable(screen->objectName() + ": " + QString::number(seen)));
+            if (battle) {
+                QVERIFY(shotsBehind > shotsBefore);
+                battle->CpTurn().stop();
+            }
+        }
+
+        const QString help = HowToPlayText();
+        for (const KeyUse& use : KeyTable())
+            for (const QKeySequence& k : use.keys)
+                QVERIFY2(help.contains(k.toString(QKeySequence::NativeText).toHtmlEscaped()),
+                         qPrintable(k.toString()));
+        QProcess version;
+        version.start(QStringLiteral(ORVALIS_GAME), {QStringLiteral("--version")});
+        QVERIFY(version.waitForFinished(30000));
+        const QString said = QString::fromUtf8(version.readAllStandardOutput()).trimmed();
+        QVERIFY2(said.startsWith(QLatin1String("orvalis ")), qPrintable(said));
+        QVERIFY2(AboutText().contains(QStringLiteral("Orvalis ") + said.mid(8) + QLatin1Char('<')),
+                 qPrintable(said));
     }
 
     void continueAndViewersAnswerTheirKeys() {

@@ -328,7 +328,9 @@ QImage PaintBonusCTall(QSize size, Words words) {
     DrawFirework(p, QPointF(300, 430), 70, QColor(255, 220, 90), 3);
     DrawFirework(p, QPointF(640, 520), 60, QColor(160, 255, 140), 4);
     const QString cheer = Say(words, "おめでとう", "CONGRATULATIONS");
-    DrawCaption(p, cheer, FittedFont(cheer, 64, w - 80), QPointF(w / 2, 640), GoldText(610, 670),
+    // Whole in the viewer's last frame: the picture stops 53 pixels up, so
+    // the window then shows its rows 53 to 653.
+    DrawCaption(p, cheer, FittedFont(cheer, 64, w - 80), QPointF(w / 2, 588), GoldText(558, 618),
                 QColor(90, 20, 60), 4, 1.5);
     // Soft clouds at dawn.
     Dice dice(9);

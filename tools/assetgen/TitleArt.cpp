@@ -4,6 +4,7 @@
 #include <QLinearGradient>
 #include <QRadialGradient>
 
+#include <algorithm>
 #include <cmath>
 
 #include "Art.h"
@@ -163,12 +164,19 @@ void DrawPanel(QPainter& p, Words words) {
     const QRect brief(523, 250, 265, 150);
     p.fillRect(brief, QColor(8, 14, 10, 200));
     DrawBevel(p, brief, 1, QColor(80, 96, 70), QColor(0, 0, 0), true);
-    DrawCaption(p, QStringLiteral("MISSION"), GameFont(15), QPointF(655, 266), QColor(250, 200, 80),
+    DrawCaption(p, QStringLiteral("MISSION"), GameFont(15), QPointF(655, 264), QColor(250, 200, 80),
                 QColor(0, 0, 0), 1.5, 0.4);
-    const QString order =
-        Say(words, "敵の指令車を先に全滅させろ！", "Destroy enemy command vehicles first!");
-    DrawCaption(p, order, FittedFont(order, 15, brief.width() - 16), QPointF(655, 289),
-                QColor(236, 240, 226), QColor(0, 0, 0), 1.5);
+    // The rule that wins: two of either kind, whichever falls first.
+    const QString order[] = {
+        Say(words, "敵の指令車２台か", "Destroy 2 enemy command vehicles"),
+        Say(words, "戦闘車２台を先に撃破せよ！", "or 2 combat vehicles to win!")};
+    const QFont orderFit =
+        std::min({FittedFont(order[0], 14, brief.width() - 16),
+                  FittedFont(order[1], 14, brief.width() - 16)},
+                 [](const QFont& a, const QFont& b) { return a.pixelSize() < b.pixelSize(); });
+    for (int line = 0; line < 2; ++line)
+        DrawCaption(p, order[line], orderFit, QPointF(655, 282 + line * 16), QColor(236, 240, 226),
+                    QColor(0, 0, 0), 1.5);
     // Both counts in one size, the one that fits both between the icons and the panel's edge.
     const QString command = Say(words, "指令車 × 3", "Command vehicle × 3");
     const QString combat = Say(words, "戦闘車 × 4", "Combat vehicle × 4");
@@ -201,6 +209,9 @@ QImage PaintTitle(QSize size, Words words) {
     DrawScene(p, size);
     DrawTitleText(p, words);
     DrawPanel(p, words);
+    // Where help is, on the scene's ground at the bottom left, clear of every control.
+    DrawCaption(p, Say(words, "F1: 遊び方", "F1: How to play"), GameFont(14), QPointF(14, 586),
+                QColor(240, 236, 200), QColor(0, 0, 0), 1.5, 0.3, true);
     return image;
 }
 

@@ -15,13 +15,13 @@
 #include <cstring>
 #include <string>
 
+#include "battle/BattleSetup.h"
 #include "core/GameState.h"
 #include "core/Startup.h"
+#include "rules/Texts.h"
 #include "sim/BattleAudit.h"
 #include "sim/BattleDriver.h"
-#include "battle/BattleSetup.h"
 #include "sim/HeadlessView.h"
-#include "rules/Texts.h"
 
 namespace {
 
@@ -33,11 +33,22 @@ struct Options {
     bool layout = false;
 };
 
+constexpr const char* kUsage =
+    "Usage: orvalis-sim [--battles N] [--seed S] [--transcript] [--check] [--layout]\n"
+    "       orvalis-sim --help\n"
+    "Fights battles headless with the game's own engine.\n"
+    "\n"
+    "  --battles N   how many battles (1 to 100000000; default 1)\n"
+    "  --seed S      the random seed of the first battle (0 to 4294967295; default 1)\n"
+    "  --transcript  print every event of every battle\n"
+    "  --check       audit every battle's invariants; status 1 on a breach\n"
+    "  --layout      print where the computer hides its vehicles in the first\n"
+    "                battle of a game started with --seed S\n"
+    "  --help        show this help and end\n";
+
+// One line saying what is wrong; status 2, as the game's own command line.
 [[noreturn]] void Usage(const char* why) {
-    std::fprintf(stderr,
-                 "orvalis-sim: %s\n"
-                 "usage: orvalis-sim [--battles N] [--seed S] [--transcript] [--check] [--layout]\n",
-                 why);
+    std::fprintf(stderr, "orvalis-sim: %s (try orvalis-sim --help)\n", why);
     std::exit(2);
 }
 
@@ -57,13 +68,18 @@ Options Parse(int argc, char** argv) {
             if (n < 1 || n > 100000000) Usage("--battles must be 1 to 100000000");
             o.battles = static_cast<long>(n);
         } else if (!std::strcmp(a, "--seed") && i + 1 < argc) {
-            o.seed = static_cast<std::uint32_t>(Number(argv[++i], a));
+            const auto n = Number(argv[++i], a);
+            if (n > 0xFFFFFFFFull) Usage("--seed must be 0 to 4294967295");
+            o.seed = static_cast<std::uint32_t>(n);
         } else if (!std::strcmp(a, "--transcript")) {
             o.transcript = true;
         } else if (!std::strcmp(a, "--layout")) {
             o.layout = true;
         } else if (!std::strcmp(a, "--check")) {
             o.check = true;
+        } else if (!std::strcmp(a, "--help") || !std::strcmp(a, "-h")) {
+            std::fputs(kUsage, stdout);
+            std::exit(0);
         } else {
             Usage((std::string("unknown argument ") + a).c_str());
         }
