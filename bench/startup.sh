@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Start-up time to the mapped title window (median of N runs) and peak memory
-# at the title screen, next to a minimal Qt window. Needs a Release build in build/.
+# at the title screen, next to a minimal Qt window. Needs a Release build in
+# build/, or in the folder ORVALIS_BUILD names (to set two builds side by side).
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 runs="${1:-10}"
-bin="$root/build/bin"
+build="${ORVALIS_BUILD:-$root/build}"
+bin="$build/bin"
 unset QT_QPA_PLATFORM
 if [ -z "${DISPLAY:-}" ]; then
   Xvfb :77 -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
@@ -31,5 +33,5 @@ measure "orvalis title" "$bin/orvalis"
 # its own: the installed layout's look-ups next to the build tree's.
 prefix="$(mktemp -d)"
 trap 'rm -rf "$prefix"; [ -n "${xvfb:-}" ] && kill $xvfb' EXIT
-cmake --install "$root/build" --prefix "$prefix/p" >/dev/null
+cmake --install "$build" --prefix "$prefix/p" >/dev/null
 HOME="$prefix" XDG_CONFIG_HOME="$prefix/xdg" measure "orvalis title, installed" "$prefix/p/games/orvalis"

@@ -6,6 +6,7 @@
 #include <QSize>
 #include <QString>
 #include <string>
+#include <vector>
 
 namespace orv::ui {
 
@@ -19,8 +20,22 @@ QPixmap StoredPixmap(const char* id);
 // when the picture is fit for use.
 QString PictureProblem(const QString& path, QSize atLeast, QImage& image);
 
-// A picture file of the application folder, e.g. "\img\Stage1-FG_E.bmp",
-// that must be at least `atLeast` pixels (one per cell cut from it).
+// The picture file at `path`, at least `atLeast` pixels (one per cell cut
+// from it); one the game cannot use stops the game with its error box. A
+// picture prepared ahead is handed out while its file is unchanged (same
+// size, modification and change times) and read anew once it changed.
+QImage LoadPicture(const QString& path, QSize atLeast = {1, 1});
+
+// LoadPicture for a file of the application folder, e.g. "\img\Stage1-FG_E.bmp".
 QImage LoadAppPicture(const std::string& relative, QSize atLeast = {1, 1});
+
+// Reads a picture before its screen needs it and keeps it for LoadPicture.
+// Quiet: a picture that cannot be used is not kept and comes back null, and
+// is reported when its screen loads it.
+QImage PreparePicture(const QString& path, QSize atLeast = {1, 1});
+
+// `picture` cut into cols x rows equal cells, row by row, as PictureStrip
+// cuts it, most often without copying: the cells share the picture's pixels.
+std::vector<QImage> PictureCells(const QImage& picture, int cols, int rows);
 
 }  // namespace orv::ui

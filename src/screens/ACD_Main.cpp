@@ -409,19 +409,21 @@ void ACD_Main::SetupGrids() {
         grid->SetWidthTwips(19 * grid->ColWidth(0) + 18 * grid->GridLineWidth());
         grid->SetHeightTwips(9 * grid->RowHeight(0) + 8 * grid->GridLineWidth());
     }
-    LoadGridPicture(fgE_, PicClipWork[1], "\\img\\Stage1-FG_E.bmp");
-    LoadGridPicture(fgM_, PicClipWork[0], "\\img\\Stage1-FG_M.bmp");
+    LoadGridPicture(fgE_, PicClipWork[1], kFieldPictureE);
+    LoadGridPicture(fgM_, PicClipWork[0], kFieldPictureM);
 }
 
 void ACD_Main::LoadGridPicture(FlexGrid* grid, PictureStrip& clip, const std::string& file) {
     clip.SetCols(grid->Cols());
     clip.SetRows(grid->Rows());
     clip.SetPicture(LoadAppPicture(file, {clip.Cols(), clip.Rows()}));
+    // Shared, not copied: the cells cost nothing to cut.
+    const std::vector<QImage> cells = PictureCells(clip.Picture(), clip.Cols(), clip.Rows());
     for (int r = 0; r < clip.Rows(); ++r) {
         for (int c = 0; c < clip.Cols(); ++c) {
             grid->SetCol(c);
             grid->SetRow(r);
-            grid->SetCellPicture(clip.GraphicCell(r * grid->Cols() + c));
+            grid->SetCellPicture(cells[static_cast<size_t>(r * clip.Cols() + c)]);
         }
     }
 }
@@ -435,7 +437,7 @@ void ACD_Main::InitCellPictures() {
     PicClipUnit.SetCols(assets::kSpriteCells);
     PicClipUnit.SetRows(1);
     PicClipUnit.SetPicture(
-        LoadAppPicture("\\img\\×▲爆発[指]爆発[戦].bmp", {PicClipUnit.Cols(), PicClipUnit.Rows()}));
+        LoadAppPicture(kSpritePicture, {PicClipUnit.Cols(), PicClipUnit.Rows()}));
 }
 
 // --- grids ------------------------------------------------------------------------
@@ -504,7 +506,12 @@ void ACD_Main::LoadPortrait(const std::string& relativePath) {
 }
 
 void ACD_Main::ShowFace(int cell) {
-    CharaImg()->setPixmap(QPixmap::fromImage(PicClipChara.GraphicCell(cell)));
+    const std::vector<QImage> faces =
+        PictureCells(PicClipChara.Picture(), PicClipChara.Cols(), PicClipChara.Rows());
+    // A face outside the strip stops the game, as it always has.
+    const bool known = cell >= 0 && cell < static_cast<int>(faces.size());
+    CharaImg()->setPixmap(QPixmap::fromImage(known ? faces[static_cast<size_t>(cell)]
+                                                   : PicClipChara.GraphicCell(cell)));
     const char* face = cell == 1   ? access::kFaceAngry
                        : cell == 2 ? access::kFaceSmiling
                                    : access::kFaceNormal;

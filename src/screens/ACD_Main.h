@@ -27,6 +27,11 @@ public:
     explicit ACD_Main(GameApp& game);  // the form's load: prepares a fresh battle
     ~ACD_Main() override;
 
+    // The pictures every battle loads; the title reads them ahead.
+    static constexpr const char* kFieldPictureE = "\\img\\Stage1-FG_E.bmp";
+    static constexpr const char* kFieldPictureM = "\\img\\Stage1-FG_M.bmp";
+    static constexpr const char* kSpritePicture = "\\img\\×▲爆発[指]爆発[戦].bmp";
+
     Battle& Engine() { return battle_; }
     FlexGrid* FG_E() const { return fgE_; }
     FlexGrid* FG_M() const { return fgM_; }

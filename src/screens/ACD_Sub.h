@@ -2,6 +2,7 @@
 // The title screen: start, bonus and quit buttons and the three option boxes.
 // It stays loaded for the whole run; its boxes are the game's live options.
 #include <QCheckBox>
+#include <memory>
 
 #include "platform/Controls.h"
 #include "platform/Form.h"
@@ -27,6 +28,7 @@ public:
 protected:
     void Form_Activate() override;
     void Form_Unload(bool& cancel) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void Command4_Click();
@@ -36,9 +38,15 @@ private:
     void CheckSE_Click();
     void LowSpecMode_Click();
     void writeOption(QCheckBox* box, const char* key, const char* section);
+    void prepareBattle();
+    void growDrawingSurface(QSize size);
 
     GameApp& game_;
     Controls controls_;
+    // The battle's loading done ahead while the title waits for the player.
+    int preparedSteps_ = 0;
+    bool preparing_ = false;
+    std::unique_ptr<Form> preview_;  // the battle screen, built out of sight
 };
 
 }  // namespace orv::ui
