@@ -40,8 +40,9 @@ cp "$prefix/bin/SDL2.dll" "$prefix/bin/SDL2_mixer.dll" "$stage/"
 find_dll() {
   local d
   for d in "$prefix/bin" "${mingw_dlls[@]}"; do
-    [ -f "$d/$1" ] && { echo "$d/$1"; return; }
+    [ -f "$d/$1" ] && { echo "$d/$1"; return 0; }
   done
+  return 0
 }
 pending=$(find "$stage" -name '*.exe' -o -name '*.dll')
 while [ -n "$pending" ]; do

@@ -98,6 +98,10 @@ build_qt() {
   [ -f "$cache/qt.done" ] && return
   log "building Qt Core/Gui/Widgets for Windows (the long one: about 45 minutes on two cores)"
   local src; src=$(unpack qt6-base)
+  # Qt 6.4's windows platform plugin asks for dynamic OpenGL alone, which is
+  # on by default even with OpenGL off: it must ask for both.
+  sed -i 's/^#if QT_CONFIG(dynamicgl)$/#if QT_CONFIG(dynamicgl) \&\& QT_CONFIG(opengl)/' \
+      "$src/src/plugins/platforms/windows/qwindowswindow.cpp"
   # Debian's own Qt 6 runs the host tools (moc, rcc, uic). The source package
   # leaves out the tablet header wintab.h, so tablet events are off; what the
   # game does not use is left out too.

@@ -128,8 +128,10 @@ private:
 }  // namespace
 
 bool BoxesInsideWindow() {
-    return QGuiApplication::platformName() != QLatin1String("xcb") ||
-           qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
+    const QString platform = QGuiApplication::platformName();
+    // Windows and macOS put a box where its program asks.
+    if (platform == QLatin1String("windows") || platform == QLatin1String("cocoa")) return false;
+    return platform != QLatin1String("xcb") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
 }
 
 int ExecBoxInWindow(GameWindow& window, QMessageBox::Icon icon, const QString& text,

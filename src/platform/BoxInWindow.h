@@ -10,8 +10,8 @@ namespace orv::ui {
 
 class GameWindow;
 
-// Only a plain X11 desktop puts a box of the game's own where the game asks
-// for it. A Wayland compositor - and the X server it runs for older programs
+// Windows, macOS and a plain X11 desktop put a box of the game's own where
+// the game asks for it. A Wayland compositor - and the X server it runs for older programs
 // - puts every new window wherever it likes, so there the box goes inside.
 bool BoxesInsideWindow();
 

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
+#if !defined(_WIN32)
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 #include <array>
 #include <filesystem>
@@ -20,6 +22,9 @@ using namespace std::string_literals;
 // Runs `check` where file permissions hold: as root, in a child process that
 // has given root up for the rights of nobody. Returns what `check` returned.
 bool WithoutRoot(const std::function<bool()>& check) {
+#if defined(_WIN32)
+    return check();
+#else
     if (::geteuid() != 0) return check();
     std::fflush(nullptr);
     const pid_t child = ::fork();
@@ -30,7 +35,15 @@ bool WithoutRoot(const std::function<bool()>& check) {
     }
     int status = 0;
     return ::waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+#endif
 }
+
+// Folders that refuse new files are a POSIX matter: Windows keeps no such bits.
+#if defined(_WIN32)
+#define ORV_POSIX_FOLDERS_ONLY() GTEST_SKIP() << "no folder permissions on Windows"
+#else
+#define ORV_POSIX_FOLDERS_ONLY() (void)0
+#endif
 
 class IniFileTest : public ::testing::Test {
 protected:
@@ -91,6 +104,7 @@ TEST_F(IniFileTest, WritesBuildTheFullFileAndUncheckingStoresZeroInPlace) {
     // Only the temporary file's rename touched the folder: nothing is left over.
     EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
 
+#if !defined(_WIN32)  // links need privileges there, and modes mean little
     // A private file stays private; through a link the linked file is updated.
     const fs::perms mine = fs::perms::owner_read | fs::perms::owner_write;
     fs::permissions(path_, mine);
@@ -99,6 +113,7 @@ TEST_F(IniFileTest, WritesBuildTheFullFileAndUncheckingStoresZeroInPlace) {
     EXPECT_TRUE(fs::is_symlink(dir_ / "Link.ini"));
     EXPECT_EQ(Read("SPEC", "LOW"), "0");
     EXPECT_EQ(fs::status(path_).permissions(), mine);
+#endif
 }
 
 TEST_F(IniFileTest, AHandWrittenWindowsFileReadsTheWayWindowsReadsIt) {
@@ -201,6 +216,7 @@ TEST_F(IniFileTest, RefusedWritesChangeNothing) {
 // file is ours): the file is rewritten in place, a new file cannot be made,
 // and a read-only file stays as it is.
 TEST_F(IniFileTest, AnUnwritableFolderStillTakesWritesIntoItsWritableFile) {
+    ORV_POSIX_FOLDERS_ONLY();
     Put("[Sound]\r\nSE=1\r\n");
     fs::permissions(path_, fs::perms::all & ~(fs::perms::owner_exec | fs::perms::group_exec |
                                               fs::perms::others_exec));
@@ -250,7 +266,10 @@ TEST_F(IniFileTest, AWriteRefusedAfterItsCheckLeavesTheFileAsItWas) {
         EXPECT_FALSE(Write("S", "K", "1"));
         EXPECT_EQ(Get(), utf16);
     }
+    ORV_POSIX_FOLDERS_ONLY();
+#if !defined(_WIN32)
     if (::geteuid() != 0) GTEST_SKIP() << "a file of another user needs root to set up";
+#endif
     const std::string before = "[Sound]\r\nSE=1\r\n";
     Put(before);
     const auto everyone = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |

@@ -108,11 +108,22 @@ xdotool windowactivate --sync "$box" 2>/dev/null || true
 keys Escape
 for _ in $(seq 1 100); do xdotool search --onlyvisible --name '^確認$' >/dev/null 2>&1 || break; sleep 0.1; done
 kill -0 "$E2E_GAME_PID" 2>/dev/null || e2e_fail "No to the quit question ended the game"
-xdotool windowactivate --sync "$battle" 2>/dev/null || true
-keys Escape
-box=$(e2e_wait_window "確認" 30) || e2e_fail "Escape asked no quit question the second time"
+# Once the battle has the keys back (Wine hands them over a moment after the box).
+for _ in $(seq 1 6); do
+    xdotool windowactivate --sync "$battle" 2>/dev/null || true
+    [ "$(xdotool getwindowfocus 2>/dev/null)" = "$battle" ] || { sleep 0.5; continue; }
+    keys Escape
+    box=$(e2e_wait_window "確認" 5) && break
+done
+[ -n "$(xdotool search --onlyvisible --name '^確認$' 2>/dev/null)" ] \
+    || e2e_fail "Escape asked no quit question the second time"
+e2e_shot wine_question_again
 xdotool windowactivate --sync "$box" 2>/dev/null || true
 keys Return
-status=$(e2e_wait_exit 60) || e2e_fail "Yes to the quit question did not end the game"
+for _ in $(seq 1 600); do kill -0 "$E2E_GAME_PID" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$E2E_GAME_PID" 2>/dev/null && e2e_fail "Yes to the quit question did not end the game"
+status=0
+wait "$E2E_GAME_PID" || status=$?
+E2E_GAME_PID=""
 [ "$status" = 0 ] || e2e_fail "the game ended with status $status"
 echo "wine ok: tests, title, Pelmo.ini, battle, fleet, a shot, the quit question"
