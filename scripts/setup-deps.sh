@@ -5,7 +5,7 @@ set -euo pipefail
 
 PACKAGES=(
   g++ cmake ninja-build pkg-config
-  qt6-base-dev qt6-l10n-tools qt6-translations-l10n libgl-dev libxcb1-dev
+  qt6-base-dev qt6-l10n-tools libgl-dev libxcb1-dev
   libsdl2-mixer-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev

@@ -23,8 +23,8 @@ Language LanguageOf(const QStringList& uiLanguages) {
 }
 
 void UseLanguage(Language language) {
-    // The English game reads the game's catalogue; the Japanese one reads
-    // Qt's own Japanese, for the words Qt puts on standard buttons (はい).
+    // The English game reads the game's catalogue; the Japanese one the
+    // Japanese words of Qt's standard buttons (はい).
     static QTranslator* catalogue = nullptr;
     if (catalogue) {
         QCoreApplication::removeTranslator(catalogue);
@@ -35,7 +35,7 @@ void UseLanguage(Language language) {
     catalogue = new QTranslator;
     // A game without its catalogue still plays, in the texts it was made with.
     if (catalogue->load(language == Language::English ? QStringLiteral(":/i18n/orvalis_en.qm")
-                                                      : QStringLiteral(":/i18n/qtbase_ja.qm")))
+                                                      : QStringLiteral(":/i18n/qt_ja.qm")))
         QCoreApplication::installTranslator(catalogue);
 }
 

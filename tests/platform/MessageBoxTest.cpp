@@ -197,8 +197,9 @@ private slots:
                 ShowBox(nullptr, Tr(text), Tr(title),
                         question ? BoxButtons::YesNo : BoxButtons::Ok);
                 const QString what = Tr(title) + QLatin1Char('|') + Tr(text);
+                // Beside the title: the title bar's icon and buttons.
                 const int needs =
-                    std::max(QFontMetrics(GameFont(9, true)).horizontalAdvance(Tr(title)) + 48,
+                    std::max(QFontMetrics(GameFont(9, true)).horizontalAdvance(Tr(title)) + 100,
                              QFontMetrics(GameFont(9, false)).horizontalAdvance(Tr(text)));
                 QVERIFY2(
                     width >= needs,
