@@ -101,7 +101,15 @@ for ((i = 0; i < row; i++)); do moves+=(Down); done
 xdotool key --delay 40 "${moves[@]}"
 # A move after the shot: heard, it follows all the shot had to say.
 hear "$heard" "table cell	$name: ${W[hit]}" "focus.*	table cell	(?!$name: )"
-xdotool key Return "$([ "$col" = 0 ] && echo Right || echo Left)"
+# The shot waits for the player's turn, which the clock's next tick opens
+# after the last placement: a shot before it is refused, as a click is.
+shot() { grep -qF "table cell	$name: ${W[hit]}" "$heard"; }
+for _ in $(seq 1 12); do
+    xdotool key Return
+    for _ in $(seq 1 15); do shot && break; sleep 0.2; done
+    shot && break
+done
+xdotool key "$([ "$col" = 0 ] && echo Right || echo Left)"
 wait "$listener"
 grep -qF "table cell	$name: ${W[hit]}" "$heard" || e2e_fail "the hit on $name is not heard"
 shown="$E2E_SHOTS/sr_hit_$lang.txt"
